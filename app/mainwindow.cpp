@@ -1,0 +1,84 @@
+#include "mainwindow.h"
+
+#include "ui_mainwindow.h"
+
+#include <QApplication>
+#include <QDebug>
+#include <QGuiApplication>
+#include <QLocale>
+#include <QScreen>
+#include <QSettings>
+
+const QString MainWindow::Organisation = QStringLiteral("duftlotse-team");
+const QString MainWindow::Anwendung = QStringLiteral("Duftlotse");
+
+MainWindow::MainWindow(QWidget* parent)
+    : QMainWindow(parent)
+    , ui(new Ui::MainWindow)
+{
+    ui->setupUi(this);
+
+    QScreen* screen = QGuiApplication::screens().value(0);
+    if (screen)
+        qDebug() << "screen->size() " << screen->size();
+
+    const QString sprache = QSettings(Organisation, Anwendung)
+                                .value(QStringLiteral("Sprache"), QLocale::system().name().left(2))
+                                .toString();
+    SpracheWechseln(sprache);
+
+    db = new Datenbank(this);
+    TestauswahlFuellen();
+
+    QCoreApplication::setApplicationVersion(QStringLiteral("1.21"));
+    ui->labelVersion->setText(tr("Version ") + QCoreApplication::applicationVersion()
+                              + tr(" Beta Nur zu Testzwecken"));
+    setPage(0);
+}
+
+MainWindow::~MainWindow()
+{
+    delete ui;
+}
+
+void MainWindow::setPage(int page)
+{
+    ui->stackedWidget->setCurrentIndex(page);
+}
+
+void MainWindow::SpracheWechseln(QString sprache)
+{
+    if (sprache != QLatin1String("de") && sprache != QLatin1String("en"))
+        sprache = QStringLiteral("en");
+    QLocale::setDefault(QLocale(sprache));
+
+    qApp->removeTranslator(&m_translator);
+    if (sprache == QLatin1String("en")) {
+        if (m_translator.load(QStringLiteral(":/sprachen/DE_EN.qm")))
+            qApp->installTranslator(&m_translator);
+        else
+            qDebug() << "MainWindow::SpracheWechseln: translation not loadable";
+    }
+
+    ui->comboBoxTestAuswahl->clear();
+    if (db) {
+        db->TestsLaden();
+        TestauswahlFuellen();
+    }
+}
+
+void MainWindow::TestauswahlFuellen()
+{
+    ui->comboBoxTestAuswahl->clear();
+    const QByteArray arten = db->getTestArten();
+    const QStringList namen = db->ListeDerTest();
+    for (int i = 0; i < arten.size() && i < namen.size(); ++i)
+        ui->comboBoxTestAuswahl->addItem(namen.at(i), static_cast<int>(static_cast<signed char>(arten.at(i))));
+}
+
+void MainWindow::on_comboBoxTestAuswahl_currentIndexChanged(int index)
+{
+    if (index < 0 || !db)
+        return;
+    db->TestLaden(static_cast<TestArt>(ui->comboBoxTestAuswahl->itemData(index).toInt()));
+}

@@ -1,0 +1,67 @@
+#include "testsupport.h"
+
+#include <QAbstractButton>
+#include <QDir>
+#include <QMessageBox>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTimer>
+
+namespace testsupport {
+
+namespace {
+QTemporaryDir* home()
+{
+    static QTemporaryDir dir;
+    return &dir;
+}
+} // namespace
+
+void isolateEnvironment()
+{
+    const QString root = home()->path();
+    for (const char* sub : {"config", "data", "cache", "Documents", "runtime"})
+        QDir(root).mkpath(QString::fromLatin1(sub));
+    qputenv("HOME", root.toLocal8Bit());
+    qputenv("XDG_CONFIG_HOME", (root + "/config").toLocal8Bit());
+    qputenv("XDG_DATA_HOME", (root + "/data").toLocal8Bit());
+    qputenv("XDG_CACHE_HOME", (root + "/cache").toLocal8Bit());
+    qputenv("XDG_DOCUMENTS_DIR", (root + "/Documents").toLocal8Bit());
+    qputenv("XDG_RUNTIME_DIR", (root + "/runtime").toLocal8Bit());
+    QFile::setPermissions(root + "/runtime", QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QStandardPaths::setTestModeEnabled(true);
+}
+
+QString homePath()
+{
+    return home()->path();
+}
+
+namespace {
+void tryAnswer(const QString& text, const std::shared_ptr<bool>& done, int attemptsLeft)
+{
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        auto* box = qobject_cast<QMessageBox*>(w);
+        if (!box || !box->isVisible())
+            continue;
+        for (QAbstractButton* b : box->buttons()) {
+            if (b->text() == text) {
+                b->click();
+                *done = true;
+                return;
+            }
+        }
+    }
+    if (attemptsLeft > 0)
+        QTimer::singleShot(10, [=] { tryAnswer(text, done, attemptsLeft - 1); });
+}
+} // namespace
+
+std::shared_ptr<bool> answerNextMessageBox(const QString& buttonText)
+{
+    auto done = std::make_shared<bool>(false);
+    QTimer::singleShot(0, [=] { tryAnswer(buttonText, done, 500); });
+    return done;
+}
+
+} // namespace testsupport
