@@ -9,6 +9,7 @@
 #include <QMetaType>
 #include <QObject>
 #include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QString>
 #include <QStringList>
 #include <QVector>
@@ -134,11 +135,15 @@ public slots:
     void DiskriminationSpeicher(QByteArray ausgewaehlte);
 
 private:
+    friend class TestCatalogue; // reads broken definition files through XMLTestladen
+
     QString XMLTestladen(QString filename);
     int openMemDatabase();
     void setupMemDatabase();
     bool DiskriminationAuswerten(TestErgebnis* testergebnis, int TestId);
     bool TestDatenScreening(TestErgebnis* testergebnis, int testid);
+    // Error debug line of a failed statement: prefix, SQL error, separator, statement.
+    static void sqlFehler(const char* prefix, const QSqlQuery& query, const char* trenner);
 
     QSqlDatabase memdb;
     QDomDocument doc;
