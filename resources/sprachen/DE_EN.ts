@@ -8,4 +8,15 @@
         <translation>No Testtemplate found</translation>
     </message>
 </context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Version </source>
+        <translation>Version </translation>
+    </message>
+    <message>
+        <source> Beta Nur zu Testzwecken</source>
+        <translation> Beta Only for testing pruposes</translation>
+    </message>
+</context>
 </TS>

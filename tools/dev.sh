@@ -1,0 +1,54 @@
+#!/usr/bin/env bash
+# One entry point for newcomers and CI:
+#   bash tools/dev.sh run    installs what is missing, builds and starts Duftlotse
+#   bash tools/dev.sh test   installs what is missing, builds and runs every test
+# Extra CMake options can be passed through DUFTLOTSE_CMAKE_ARGS; the build folder
+# through DUFTLOTSE_BUILD_DIR (default: build).
+set -euo pipefail
+
+here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+mode="${1:-}"
+build="${DUFTLOTSE_BUILD_DIR:-$here/build}"
+
+packages=(
+    # build
+    cmake g++ make qtbase5-dev libqt5sql5-sqlite libqt5svg5-dev qttools5-dev qttools5-dev-tools
+    # tests, artwork and screenshots
+    xvfb xauth imagemagick poppler-utils fonts-noto-core fonts-liberation2 fonts-noto-color-emoji
+)
+
+install_missing() {
+    local missing=()
+    for p in "${packages[@]}"; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    local sudo=""
+    [ "$(id -u)" -ne 0 ] && sudo="sudo"
+    $sudo apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+configure_and_build() {
+    # shellcheck disable=SC2086
+    cmake -S "$here" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" ${DUFTLOTSE_CMAKE_ARGS:-}
+    cmake --build "$build" -j"$(nproc)"
+}
+
+case "$mode" in
+run)
+    install_missing
+    configure_and_build
+    exec "$build/duftlotse"
+    ;;
+test)
+    install_missing
+    configure_and_build -DDUFTLOTSE_WERROR=ON
+    cd "$build"
+    QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$(nproc)"
+    ;;
+*)
+    echo "usage: bash tools/dev.sh run|test" >&2
+    exit 2
+    ;;
+esac
