@@ -1,10 +1,275 @@
 #include "datenbank.h"
 
-// Placeholder until scoring lands.
-QMap<QString, QString> Datenbank::Patientendaten(int) { return {}; }
-QMap<QString, QString> Datenbank::Untersucherdaten(int) { return {}; }
-TestErgebnisse Datenbank::TestErgebnisDaten(int) { return {}; }
-bool Datenbank::WendepunkteAuswerten(TestErgebnis*, int) { return false; }
-QMap<QString, QString> Datenbank::TestDaten(int) { return {}; }
-bool Datenbank::DiskriminationAuswerten(TestErgebnis*, int) { return false; }
-bool Datenbank::TestDatenScreening(TestErgebnis*, int) { return false; }
+#include <QDebug>
+#include <QSqlError>
+
+#include <algorithm>
+
+namespace {
+
+QString text(const QSqlQuery& query, const char* spalte)
+{
+    return query.value(QLatin1String(spalte)).toString();
+}
+
+int zahl(const QSqlQuery& query, const char* spalte)
+{
+    return query.value(QLatin1String(spalte)).toInt();
+}
+
+} // namespace
+
+QMap<QString, QString> Datenbank::Patientendaten(int ID)
+{
+    if (ID == 0)
+        ID = PatientID;
+
+    QMap<QString, QString> daten;
+    QSqlQuery query(memdb);
+    const bool vorbereitet = query.prepare(QStringLiteral("SELECT * FROM `Patient` WHERE ID = :ID"));
+    query.bindValue(QStringLiteral(":ID"), ID);
+    if (!vorbereitet || !query.exec()) {
+        sqlFehler("Datenbank::Patientendaten", query, "  ");
+        return daten;
+    }
+    if (!query.next())
+        return daten;
+
+    const QString geburtsdatum = text(query, "Geburtsdatum");
+    const QString geschlecht = text(query, "Geschlecht");
+    daten.insert(QStringLiteral("Name"), text(query, "Vorname") + QLatin1Char(' ') + text(query, "Name"));
+    daten.insert(QStringLiteral("Geburtsdatum"), geburtsdatum);
+    daten.insert(QStringLiteral("Geschlecht"), geschlecht);
+    daten.insert(QStringLiteral("Geburtsname"), text(query, "Geburtsname"));
+    daten.insert(QStringLiteral("Personencode"), text(query, "Personencode"));
+    daten.insert(QStringLiteral("Adresse"), text(query, "Adresse"));
+    daten.insert(QStringLiteral("TelefonEmail"), text(query, "TelefonEmail"));
+    daten.insert(QStringLiteral("Rauchgewohnheit"), text(query, "Rauchgewohnheit"));
+    daten.insert(QStringLiteral("Notiz"), text(query, "Notiz"));
+
+    // A birth date after today has no age to show; such a date leaves the age keys out like an unreadable one.
+    const int alter
+        = alterInJahren(QDate::fromString(geburtsdatum, QStringLiteral("dd.MM.yyyy")), QDate::currentDate());
+    if (alter >= 0) {
+        const QString anfang = QLatin1Char('*') + geburtsdatum + QStringLiteral(", ") + QString::number(alter);
+        // The German header template always gets the German text; the English one the translation.
+        daten.insert(QStringLiteral("GeburtstagAlter"), anfang + QStringLiteral(" Jahre, "));
+        daten.insert(QStringLiteral("GeburtstagAlterGeschlecht"), anfang + tr(" Jahre, ") + geschlecht);
+    }
+    return daten;
+}
+
+QMap<QString, QString> Datenbank::Untersucherdaten(int ID)
+{
+    if (ID == 0)
+        ID = UntersucherID;
+
+    QMap<QString, QString> daten;
+    QSqlQuery query(memdb);
+    const bool vorbereitet = query.prepare(QStringLiteral("SELECT * FROM `Untersucher` WHERE ID = :ID"));
+    query.bindValue(QStringLiteral(":ID"), ID);
+    if (!vorbereitet || !query.exec()) {
+        sqlFehler("Datenbank::Untersucherdaten", query, "  ");
+        return daten;
+    }
+    if (!query.next())
+        return daten;
+
+    daten.insert(QStringLiteral("UName"), text(query, "Vorname") + QLatin1Char(' ') + text(query, "Name"));
+    daten.insert(QStringLiteral("Bemerkung"), text(query, "Bemerkung"));
+    return daten;
+}
+
+QMap<QString, QString> Datenbank::TestDaten(int ID)
+{
+    if (ID == 0)
+        ID = PatientID;
+
+    QMap<QString, QString> daten;
+    QSqlQuery query(memdb);
+    const bool vorbereitet
+        = query.prepare(QStringLiteral("SELECT * FROM `Test` WHERE Patient = :ID order by TestArt desc;"));
+    query.bindValue(QStringLiteral(":ID"), ID);
+    if (!vorbereitet || !query.exec()) {
+        sqlFehler("Datenbank::TestDaten", query, "  ");
+        return daten;
+    }
+    if (!query.next())
+        return daten;
+
+    daten.insert(QStringLiteral("TestArt"), text(query, "TestArt"));
+    daten.insert(QStringLiteral("TestName"), text(query, "TestName"));
+    daten.insert(QStringLiteral("Nase"), text(query, "Nase"));
+    daten.insert(QStringLiteral("abschwellung"), text(query, "abschwellung"));
+    return daten;
+}
+
+TestErgebnisse Datenbank::TestErgebnisDaten(int ID)
+{
+    if (ID == 0)
+        ID = PatientID;
+
+    TestErgebnisse ergebnisse;
+    QSqlQuery query(memdb);
+    const bool vorbereitet
+        = query.prepare(QStringLiteral("SELECT * FROM `Test` WHERE Patient = :ID order by TestArt desc;"));
+    query.bindValue(QStringLiteral(":ID"), ID);
+    if (!vorbereitet || !query.exec()) {
+        sqlFehler("Datenbank::TestDaten", query, "  ");
+        return ergebnisse;
+    }
+
+    while (query.next()) {
+        TestErgebnis ergebnis;
+        const int testId = zahl(query, "ID");
+        ergebnis.testArt = static_cast<TestArt>(zahl(query, "TestArt"));
+        TestLaden(ergebnis.testArt);
+
+        const qint64 sekunden = static_cast<qint64>(query.value(QStringLiteral("Timestamp")).toULongLong());
+        ergebnis.timestamp = QDateTime::fromSecsSinceEpoch(sekunden, Qt::LocalTime);
+        ergebnis.abschwellung = query.value(QStringLiteral("abschwellung")).toBool();
+        ergebnis.nase = zahl(query, "Nase");
+        ergebnis.normwert = Normwert;
+        ergebnis.testname = text(query, "TestName");
+        ergebnis.punktsumme = 0;
+
+        // For an extended test the umbrella row brings the highest norm, that of the summed score.
+        ergebnisse.normwertSumme = std::max(ergebnisse.normwertSumme, Normwert);
+
+        // The best score of a kind is compared even for a run whose answers could not be read.
+        bool bewertet = false;
+        switch (ergebnis.testArt) {
+        case Screening12:
+            bewertet = TestDatenScreening(&ergebnis, testId);
+            ergebnisse.maxScreening = std::max(ergebnisse.maxScreening, ergebnis.punktsumme);
+            break;
+        case Identifikationstest_blau:
+            bewertet = TestDatenScreening(&ergebnis, testId);
+            ergebnisse.maxIdentifikation = std::max(ergebnisse.maxIdentifikation, ergebnis.punktsumme);
+            break;
+        case Schwellentest:
+            bewertet = WendepunkteAuswerten(&ergebnis, testId);
+            ergebnisse.maxSchwelle = std::max(ergebnisse.maxSchwelle, ergebnis.punktsumme);
+            break;
+        case Diskriminationstest:
+            bewertet = DiskriminationAuswerten(&ergebnis, testId);
+            ergebnisse.maxDiskrimination = std::max(ergebnisse.maxDiskrimination, ergebnis.punktsumme);
+            break;
+        case ExtendedTest:
+            bewertet = true;
+            break;
+        case TestLadenAlle:
+            break;
+        }
+        if (bewertet)
+            ergebnisse.testergebnis.append(ergebnis);
+    }
+
+    ergebnisse.maxSumme = ergebnisse.maxDiskrimination + ergebnisse.maxIdentifikation + ergebnisse.maxSchwelle
+        + ergebnisse.maxScreening;
+    ergebnisse.riecht_schlecht = ergebnisse.maxSumme < ergebnisse.normwertSumme;
+    return ergebnisse;
+}
+
+bool Datenbank::TestDatenScreening(TestErgebnis* testergebnis, int testid)
+{
+    if (!testergebnis)
+        return false;
+
+    QSqlQuery query(memdb);
+    const bool vorbereitet
+        = query.prepare(QStringLiteral("SELECT * FROM `TestStift` WHERE TestID = :ID order by StiftNr;"));
+    query.bindValue(QStringLiteral(":ID"), testid);
+    if (!vorbereitet || !query.exec()) {
+        sqlFehler("Datenbank::TestDaten stift", query, "  ");
+        return false;
+    }
+
+    QVector<TestErgebnisStift> stifte;
+    while (query.next()) {
+        TestErgebnisStift stift;
+        stift.StiftNr = zahl(query, "StiftNr");
+        stift.Namen << text(query, "StiftDuft1") << text(query, "StiftDuft2") << text(query, "StiftDuft3")
+                    << text(query, "StiftDuft4");
+        stift.richtig = zahl(query, "korrekt");
+        stift.auswahl = zahl(query, "auswahl");
+        if (stift.richtig == stift.auswahl)
+            testergebnis->punktsumme += 1;
+        stifte.append(stift);
+    }
+    testergebnis->Stifte = stifte;
+    return true;
+}
+
+bool Datenbank::DiskriminationAuswerten(TestErgebnis* testergebnis, int TestId)
+{
+    if (!testergebnis)
+        return false;
+
+    QSqlQuery query(memdb);
+    const bool vorbereitet
+        = query.prepare(QStringLiteral("Select * from `TestDiskrimination` where TestID = :TestID  order by Nr"));
+    query.bindValue(QStringLiteral(":TestID"), TestId);
+    if (!vorbereitet || !query.exec()) {
+        sqlFehler("bool Datenbank::DiskriminationAuswerten(TestErgebnis*, int)", query, "   ");
+        return false;
+    }
+
+    QVector<TestErgebnisStift> stifte;
+    while (query.next()) {
+        TestErgebnisStift stift;
+        stift.StiftNr = zahl(query, "Nr");
+        stift.richtig = 1;
+        stift.auswahl = zahl(query, "Wert");
+        // Code 1 is the green cap, the odd pen of the triplet.
+        if (stift.auswahl == 1)
+            testergebnis->punktsumme += 1;
+        stifte.append(stift);
+    }
+    testergebnis->Stifte = stifte;
+    return true;
+}
+
+bool Datenbank::WendepunkteAuswerten(TestErgebnis* testergebnis, int TestId)
+{
+    if (!testergebnis)
+        return false;
+    const char* const prefix = "bool Datenbank::WendepunkteAuswerten(TestErgebnis*, int)";
+
+    QSqlQuery query(memdb);
+    bool vorbereitet
+        = query.prepare(QStringLiteral("Select * from `TestSchwelle` where TestID = :TestID  order by SchwelleNr"));
+    query.bindValue(QStringLiteral(":TestID"), TestId);
+    if (!vorbereitet || !query.exec()) {
+        sqlFehler(prefix, query, "   ");
+        return false;
+    }
+
+    // The threshold is the mean of the last four of the seven reversals; the first three are the descent.
+    double summe = 0;
+    while (query.next()) {
+        TestErgebnisSchwelle schwelle;
+        schwelle.SchwelleNr = zahl(query, "SchwelleNr");
+        schwelle.Wert = zahl(query, "Wert");
+        testergebnis->Schwellen.append(schwelle);
+        if (schwelle.SchwelleNr > 3)
+            summe += schwelle.Wert;
+    }
+    testergebnis->punktsumme = summe / 4.0;
+
+    vorbereitet
+        = query.prepare(QStringLiteral("Select * from `TestSchwelleAusgewaehlte` where TestID = :TestID  order by Nr"));
+    query.bindValue(QStringLiteral(":TestID"), TestId);
+    if (!vorbereitet || !query.exec()) {
+        sqlFehler(prefix, query, "   ");
+        return false;
+    }
+    while (query.next()) {
+        TestErgebnisSchwelleAuswahl auswahl;
+        auswahl.SchwelleNr = zahl(query, "Nr");
+        auswahl.Triplet = zahl(query, "Triplet");
+        auswahl.erkannt = query.value(QStringLiteral("erkannt")).toBool();
+        testergebnis->SchwellenAuswahl.append(auswahl);
+    }
+    return true;
+}

@@ -1,0 +1,80 @@
+// Measures the work an examiner waits for: listing and loading the embedded
+// definitions, storing one examination's answers and scoring them. Prints
+// milliseconds per operation and the peak resident memory of the process.
+#include "datenbank.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QLocale>
+#include <QTextStream>
+
+#include <sys/resource.h>
+
+namespace {
+
+template <typename F>
+double msJe(int runden, F&& f)
+{
+    QElapsedTimer t;
+    t.start();
+    for (int i = 0; i < runden; ++i)
+        f(i);
+    return double(t.nsecsElapsed()) / 1e6 / runden;
+}
+
+void untersuchungSpeichern(Datenbank& db)
+{
+    db.PatientSpeichern("Erika", "Muster", "01.03.1980", "weiblich", "", "P-1", "", "", "", "");
+    db.UntersucherSpeichern("Max", "Prüfer", "");
+    db.TestLaden(Schwellentest);
+    db.TestStartSpeichern("Extended Test", 2, 0);
+    QVector<WendePunkte> reihe;
+    const int nr[] = {0, 0, 1, 1, 2, 3, 3, 4, 5, 6, 7};
+    for (int i = 0; i < 11; ++i)
+        reihe.append(WendePunkte{8 + i % 3, i % 2 == 0, nr[i]});
+    db.WendepunkteSpeichern(reihe);
+    db.TestLaden(Diskriminationstest);
+    db.TestStartSpeichern("Extended Test", 2, 0);
+    db.DiskriminationSpeicher(QByteArray(16, '\1'));
+    db.TestLaden(Identifikationstest_blau);
+    db.TestStartSpeichern("Extended Test", 2, 0);
+    for (int stift = 1; stift <= 16; ++stift)
+        db.TestStiftSpeichern(stift, 1, 1 + stift % 4, {"a", "b", "c", "d"});
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qputenv("QT_LOGGING_RULES", "default.debug=false");
+    QApplication app(argc, argv);
+    QLocale::setDefault(QLocale(QStringLiteral("de_DE")));
+    Datenbank db(nullptr);
+    QTextStream out(stdout);
+
+    out << "TestsLaden (5 definitions): " << msJe(200, [&](int) { db.TestsLaden(); }) << " ms\n";
+    out << "TestLaden (identification): " << msJe(500, [&](int) { db.TestLaden(Identifikationstest_blau); })
+        << " ms\n";
+    out << "Stiftdaten (16 pens): " << msJe(500, [&](int) {
+        for (unsigned int s = 1; s <= 16; ++s) {
+            QStringList n, b;
+            int r = 0;
+            db.Stiftdaten(s, &n, &b, &r);
+        }
+    }) << " ms\n";
+    out << "store one extended examination: " << msJe(200, [&](int) {
+        untersuchungSpeichern(db);
+    }) << " ms\n";
+    out << "score and discard it: " << msJe(200, [&](int) {
+        untersuchungSpeichern(db);
+        db.TestErgebnisDaten(0);
+        db.PatientLoeschen(-1);
+        db.TestLoeschen(-1);
+    }) << " ms (including storing)\n";
+
+    rusage ru{};
+    getrusage(RUSAGE_SELF, &ru);
+    out << "peak resident memory: " << ru.ru_maxrss / 1024 << " MiB\n";
+    return 0;
+}
