@@ -327,8 +327,8 @@ void TestCatalogue::jedesBildIstEingebettet()
             }
         }
     }
-    // 12 screening + 3 × 16 identification pens per locale, four pictures each.
-    QCOMPARE(geprueft, 2 * 4 * (12 + 3 * 16));
+    // Per locale 12 screening pens and 16 pens each in identification and extended, four pictures each.
+    QCOMPARE(geprueft, 2 * 4 * (12 + 2 * 16));
 }
 
 DUFTLOTSE_TEST_MAIN(TestCatalogue)
