@@ -19,8 +19,10 @@ MainWindow::MainWindow(QWidget* parent)
     ui->setupUi(this);
 
     QScreen* screen = QGuiApplication::screens().value(0);
-    if (screen)
+    if (screen) {
+        connect(screen, &QScreen::virtualGeometryChanged, this, &MainWindow::getScreen);
         qDebug() << "screen->size() " << screen->size();
+    }
 
     const QString sprache = QSettings(Organisation, Anwendung)
                                 .value(QStringLiteral("Sprache"), QLocale::system().name().left(2))
@@ -28,6 +30,20 @@ MainWindow::MainWindow(QWidget* parent)
     SpracheWechseln(sprache);
 
     db = new Datenbank(this);
+
+    // Direct connections: the store has written a test's answers before the
+    // workflow hears that the test has ended.
+    connect(ui->page_schwellentest, &FormSchwellentest::WendepunkteSpeichern, db, &Datenbank::WendepunkteSpeichern);
+    connect(ui->page_schwellentest, &FormSchwellentest::testBeendet, this, &MainWindow::testBeendet);
+    connect(ui->page_schwellentest, &FormSchwellentest::abbruch, this, &MainWindow::abbruch);
+    connect(ui->page_screeningtest, &FormScreeningtest::TestStiftSpeichern, db, &Datenbank::TestStiftSpeichern);
+    connect(ui->page_screeningtest, &FormScreeningtest::testBeendet, this, &MainWindow::testBeendet);
+    connect(ui->page_screeningtest, &FormScreeningtest::abbruch, this, &MainWindow::abbruch);
+    connect(ui->page_Diskriminationstest, &FormDiskriminationstest::ErgebnisDiskriminationSpeichern, db,
+            &Datenbank::DiskriminationSpeicher);
+    connect(ui->page_Diskriminationstest, &FormDiskriminationstest::testBeendet, this, &MainWindow::testBeendet);
+    connect(ui->page_Diskriminationstest, &FormDiskriminationstest::abbruch, this, &MainWindow::abbruch);
+
     TestauswahlFuellen();
 
     QCoreApplication::setApplicationVersion(QStringLiteral("1.21"));
@@ -44,6 +60,25 @@ MainWindow::~MainWindow()
 void MainWindow::setPage(int page)
 {
     ui->stackedWidget->setCurrentIndex(page);
+}
+
+void MainWindow::testBeendet(int testart)
+{
+    Q_UNUSED(testart)
+    EinzeltestAktiv = 0;
+}
+
+void MainWindow::abbruch()
+{
+    // Discard the examination: nothing of an aborted test may reach a report.
+    db->PatientLoeschen(-1);
+    db->TestLoeschen(-1);
+    setPage(0);
+}
+
+void MainWindow::getScreen(QRect rect)
+{
+    qDebug() << rect << centralWidget()->size();
 }
 
 void MainWindow::SpracheWechseln(QString sprache)
@@ -65,6 +100,9 @@ void MainWindow::SpracheWechseln(QString sprache)
         db->TestsLaden();
         TestauswahlFuellen();
     }
+    ui->page_schwellentest->sprachUpdate();
+    ui->page_Diskriminationstest->sprachUpdate();
+    ui->page_screeningtest->sprachUpdate();
 }
 
 void MainWindow::TestauswahlFuellen()

@@ -3,6 +3,7 @@
 #include <QBitArray>
 #include <QByteArray>
 #include <QMainWindow>
+#include <QRect>
 #include <QStringList>
 #include <QTranslator>
 #include <QVector>
@@ -36,6 +37,9 @@ public:
 
 public slots:
     void setPage(int page);
+    void testBeendet(int testart);
+    void abbruch();
+    void getScreen(QRect rect);
 
 private slots:
     void on_comboBoxTestAuswahl_currentIndexChanged(int index);
