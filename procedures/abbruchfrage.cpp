@@ -4,6 +4,24 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+namespace {
+// lupdate cannot follow the context argument, so the texts are listed once per screen.
+[[maybe_unused]] const char* const abbruchTexte[] = {
+    QT_TRANSLATE_NOOP("FormSchwellentest", "Wirklich abbrechen?"),
+    QT_TRANSLATE_NOOP("FormSchwellentest", "Alle Ergebnisse werden verworfen"),
+    QT_TRANSLATE_NOOP("FormSchwellentest", "Weiter Testen"),
+    QT_TRANSLATE_NOOP("FormSchwellentest", "Test abbrechen"),
+    QT_TRANSLATE_NOOP("FormDiskriminationstest", "Wirklich abbrechen?"),
+    QT_TRANSLATE_NOOP("FormDiskriminationstest", "Alle Ergebnisse werden verworfen"),
+    QT_TRANSLATE_NOOP("FormDiskriminationstest", "Weiter Testen"),
+    QT_TRANSLATE_NOOP("FormDiskriminationstest", "Test abbrechen"),
+    QT_TRANSLATE_NOOP("FormScreeningtest", "Wirklich abbrechen?"),
+    QT_TRANSLATE_NOOP("FormScreeningtest", "Alle Ergebnisse werden verworfen"),
+    QT_TRANSLATE_NOOP("FormScreeningtest", "Weiter Testen"),
+    QT_TRANSLATE_NOOP("FormScreeningtest", "Test abbrechen"),
+};
+} // namespace
+
 bool abbruchBestaetigt(const char* kontext)
 {
     QMessageBox box;
