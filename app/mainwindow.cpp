@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QDebug>
+#include <QEvent>
 #include <QGuiApplication>
 #include <QLocale>
 #include <QScreen>
@@ -103,6 +104,19 @@ void MainWindow::SpracheWechseln(QString sprache)
     ui->page_schwellentest->sprachUpdate();
     ui->page_Diskriminationstest->sprachUpdate();
     ui->page_screeningtest->sprachUpdate();
+}
+
+void MainWindow::changeEvent(QEvent* event)
+{
+    qDebug() << "changeEvent" << event;
+    if (event->type() == QEvent::LocaleChange) {
+        const QString name = QLocale::system().name();
+        const int strich = name.lastIndexOf(QLatin1Char('_'));
+        SpracheWechseln(strich < 0 ? QString() : name.left(strich));
+    } else if (event->type() == QEvent::LanguageChange) {
+        ui->retranslateUi(this);
+    }
+    QMainWindow::changeEvent(event);
 }
 
 void MainWindow::TestauswahlFuellen()

@@ -41,6 +41,9 @@ public slots:
     void abbruch();
     void getScreen(QRect rect);
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private slots:
     void on_comboBoxTestAuswahl_currentIndexChanged(int index);
 

@@ -89,6 +89,9 @@ void TestMainWindow::sprache()
         arten << combo->itemData(i).toInt();
     QCOMPARE(arten, (QList<int>{4, 5, 2, 3, 1}));
     QCOMPARE(testsupport::child<QLabel>(&w, QStringLiteral("labelVersion"))->text(), version);
+    // The translator installed at start-up renews the window's own texts too.
+    QTRY_COMPARE(testsupport::child<QLabel>(&w, QStringLiteral("label_21"))->text().startsWith("Riech"),
+                 reihenfolge.startsWith("Reihenfolge"));
     // The embedded translation reaches the test screens too.
     auto* schwelle = testsupport::child<QWidget>(&w, QStringLiteral("page_schwellentest"));
     QCOMPARE(testsupport::child<QLabel>(schwelle, QStringLiteral("label_Reihenfolge"))->text(), reihenfolge);
