@@ -17,6 +17,35 @@ int zahl(const QSqlQuery& query, const char* spalte)
     return query.value(QLatin1String(spalte)).toInt();
 }
 
+// Every read here selects by one id. False when preparing or running failed; the caller reports it under its name.
+bool ausfuehren(QSqlQuery& query, const QString& sql, const QString& platzhalter, int id)
+{
+    const bool vorbereitet = query.prepare(sql);
+    query.bindValue(platzhalter, id);
+    return vorbereitet && query.exec();
+}
+
+// Both readers of a patient's tests take the highest kind first, so an extended test's umbrella row leads.
+QString testsDesPatienten()
+{
+    return QStringLiteral("SELECT * FROM `Test` WHERE Patient = :ID order by TestArt desc;");
+}
+
+// One answer per row, read by `lesen`; a row scores when the choice is the correct one.
+template <typename Lesen>
+bool stifteWerten(QSqlQuery& query, TestErgebnis* testergebnis, Lesen lesen)
+{
+    QVector<TestErgebnisStift> stifte;
+    while (query.next()) {
+        const TestErgebnisStift stift = lesen(query);
+        if (stift.richtig == stift.auswahl)
+            testergebnis->punktsumme += 1;
+        stifte.append(stift);
+    }
+    testergebnis->Stifte = stifte;
+    return true;
+}
+
 } // namespace
 
 QMap<QString, QString> Datenbank::Patientendaten(int ID)
@@ -26,9 +55,7 @@ QMap<QString, QString> Datenbank::Patientendaten(int ID)
 
     QMap<QString, QString> daten;
     QSqlQuery query(memdb);
-    const bool vorbereitet = query.prepare(QStringLiteral("SELECT * FROM `Patient` WHERE ID = :ID"));
-    query.bindValue(QStringLiteral(":ID"), ID);
-    if (!vorbereitet || !query.exec()) {
+    if (!ausfuehren(query, QStringLiteral("SELECT * FROM `Patient` WHERE ID = :ID"), QStringLiteral(":ID"), ID)) {
         sqlFehler("Datenbank::Patientendaten", query, "  ");
         return daten;
     }
@@ -66,9 +93,7 @@ QMap<QString, QString> Datenbank::Untersucherdaten(int ID)
 
     QMap<QString, QString> daten;
     QSqlQuery query(memdb);
-    const bool vorbereitet = query.prepare(QStringLiteral("SELECT * FROM `Untersucher` WHERE ID = :ID"));
-    query.bindValue(QStringLiteral(":ID"), ID);
-    if (!vorbereitet || !query.exec()) {
+    if (!ausfuehren(query, QStringLiteral("SELECT * FROM `Untersucher` WHERE ID = :ID"), QStringLiteral(":ID"), ID)) {
         sqlFehler("Datenbank::Untersucherdaten", query, "  ");
         return daten;
     }
@@ -87,10 +112,7 @@ QMap<QString, QString> Datenbank::TestDaten(int ID)
 
     QMap<QString, QString> daten;
     QSqlQuery query(memdb);
-    const bool vorbereitet
-        = query.prepare(QStringLiteral("SELECT * FROM `Test` WHERE Patient = :ID order by TestArt desc;"));
-    query.bindValue(QStringLiteral(":ID"), ID);
-    if (!vorbereitet || !query.exec()) {
+    if (!ausfuehren(query, testsDesPatienten(), QStringLiteral(":ID"), ID)) {
         sqlFehler("Datenbank::TestDaten", query, "  ");
         return daten;
     }
@@ -111,10 +133,7 @@ TestErgebnisse Datenbank::TestErgebnisDaten(int ID)
 
     TestErgebnisse ergebnisse;
     QSqlQuery query(memdb);
-    const bool vorbereitet
-        = query.prepare(QStringLiteral("SELECT * FROM `Test` WHERE Patient = :ID order by TestArt desc;"));
-    query.bindValue(QStringLiteral(":ID"), ID);
-    if (!vorbereitet || !query.exec()) {
+    if (!ausfuehren(query, testsDesPatienten(), QStringLiteral(":ID"), ID)) {
         sqlFehler("Datenbank::TestDaten", query, "  ");
         return ergebnisse;
     }
@@ -177,28 +196,20 @@ bool Datenbank::TestDatenScreening(TestErgebnis* testergebnis, int testid)
         return false;
 
     QSqlQuery query(memdb);
-    const bool vorbereitet
-        = query.prepare(QStringLiteral("SELECT * FROM `TestStift` WHERE TestID = :ID order by StiftNr;"));
-    query.bindValue(QStringLiteral(":ID"), testid);
-    if (!vorbereitet || !query.exec()) {
+    if (!ausfuehren(query, QStringLiteral("SELECT * FROM `TestStift` WHERE TestID = :ID order by StiftNr;"),
+            QStringLiteral(":ID"), testid)) {
         sqlFehler("Datenbank::TestDaten stift", query, "  ");
         return false;
     }
-
-    QVector<TestErgebnisStift> stifte;
-    while (query.next()) {
+    return stifteWerten(query, testergebnis, [](const QSqlQuery& zeile) {
         TestErgebnisStift stift;
-        stift.StiftNr = zahl(query, "StiftNr");
-        stift.Namen << text(query, "StiftDuft1") << text(query, "StiftDuft2") << text(query, "StiftDuft3")
-                    << text(query, "StiftDuft4");
-        stift.richtig = zahl(query, "korrekt");
-        stift.auswahl = zahl(query, "auswahl");
-        if (stift.richtig == stift.auswahl)
-            testergebnis->punktsumme += 1;
-        stifte.append(stift);
-    }
-    testergebnis->Stifte = stifte;
-    return true;
+        stift.StiftNr = zahl(zeile, "StiftNr");
+        stift.Namen << text(zeile, "StiftDuft1") << text(zeile, "StiftDuft2") << text(zeile, "StiftDuft3")
+                    << text(zeile, "StiftDuft4");
+        stift.richtig = zahl(zeile, "korrekt");
+        stift.auswahl = zahl(zeile, "auswahl");
+        return stift;
+    });
 }
 
 bool Datenbank::DiskriminationAuswerten(TestErgebnis* testergebnis, int TestId)
@@ -207,27 +218,19 @@ bool Datenbank::DiskriminationAuswerten(TestErgebnis* testergebnis, int TestId)
         return false;
 
     QSqlQuery query(memdb);
-    const bool vorbereitet
-        = query.prepare(QStringLiteral("Select * from `TestDiskrimination` where TestID = :TestID  order by Nr"));
-    query.bindValue(QStringLiteral(":TestID"), TestId);
-    if (!vorbereitet || !query.exec()) {
+    if (!ausfuehren(query, QStringLiteral("Select * from `TestDiskrimination` where TestID = :TestID  order by Nr"),
+            QStringLiteral(":TestID"), TestId)) {
         sqlFehler("bool Datenbank::DiskriminationAuswerten(TestErgebnis*, int)", query, "   ");
         return false;
     }
-
-    QVector<TestErgebnisStift> stifte;
-    while (query.next()) {
+    return stifteWerten(query, testergebnis, [](const QSqlQuery& zeile) {
         TestErgebnisStift stift;
-        stift.StiftNr = zahl(query, "Nr");
+        stift.StiftNr = zahl(zeile, "Nr");
+        // Code 1 is the green cap, the odd pen of the triplet: the correct pick of every row.
         stift.richtig = 1;
-        stift.auswahl = zahl(query, "Wert");
-        // Code 1 is the green cap, the odd pen of the triplet.
-        if (stift.auswahl == 1)
-            testergebnis->punktsumme += 1;
-        stifte.append(stift);
-    }
-    testergebnis->Stifte = stifte;
-    return true;
+        stift.auswahl = zahl(zeile, "Wert");
+        return stift;
+    });
 }
 
 bool Datenbank::WendepunkteAuswerten(TestErgebnis* testergebnis, int TestId)
@@ -237,10 +240,8 @@ bool Datenbank::WendepunkteAuswerten(TestErgebnis* testergebnis, int TestId)
     const char* const prefix = "bool Datenbank::WendepunkteAuswerten(TestErgebnis*, int)";
 
     QSqlQuery query(memdb);
-    bool vorbereitet
-        = query.prepare(QStringLiteral("Select * from `TestSchwelle` where TestID = :TestID  order by SchwelleNr"));
-    query.bindValue(QStringLiteral(":TestID"), TestId);
-    if (!vorbereitet || !query.exec()) {
+    if (!ausfuehren(query, QStringLiteral("Select * from `TestSchwelle` where TestID = :TestID  order by SchwelleNr"),
+            QStringLiteral(":TestID"), TestId)) {
         sqlFehler(prefix, query, "   ");
         return false;
     }
@@ -257,10 +258,9 @@ bool Datenbank::WendepunkteAuswerten(TestErgebnis* testergebnis, int TestId)
     }
     testergebnis->punktsumme = summe / 4.0;
 
-    vorbereitet
-        = query.prepare(QStringLiteral("Select * from `TestSchwelleAusgewaehlte` where TestID = :TestID  order by Nr"));
-    query.bindValue(QStringLiteral(":TestID"), TestId);
-    if (!vorbereitet || !query.exec()) {
+    if (!ausfuehren(query,
+            QStringLiteral("Select * from `TestSchwelleAusgewaehlte` where TestID = :TestID  order by Nr"),
+            QStringLiteral(":TestID"), TestId)) {
         sqlFehler(prefix, query, "   ");
         return false;
     }
