@@ -2,6 +2,8 @@
 
 #include <QAbstractButton>
 #include <QDir>
+#include <QElapsedTimer>
+#include <QMap>
 #include <QMessageBox>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -62,6 +64,31 @@ std::shared_ptr<bool> answerNextMessageBox(const QString& buttonText)
     auto done = std::make_shared<bool>(false);
     QTimer::singleShot(0, [=] { tryAnswer(buttonText, done, 500); });
     return done;
+}
+
+void clickAndAnswer(QAbstractButton* button, const QString& answer)
+{
+    const auto answered = answerNextMessageBox(answer);
+    QTest::mouseClick(button, Qt::LeftButton);
+    QTRY_VERIFY(*answered);
+}
+
+qint64 twoSecondsOfWaiting(QProgressBar* bar, const std::function<void()>& answer)
+{
+    QElapsedTimer clock;
+    clock.start();
+    QMap<int, qint64> firstShown;
+    QObject observer;
+    QObject::connect(bar, &QProgressBar::valueChanged, &observer, [&](int value) {
+        if (!firstShown.contains(value))
+            firstShown.insert(value, clock.elapsed());
+    });
+    answer();
+    if (QTest::currentTestFailed())
+        return -1;
+    if (!QTest::qWaitFor([&] { return firstShown.contains(27); }, 10000) || !firstShown.contains(29))
+        return -1;
+    return firstShown.value(27) - firstShown.value(29);
 }
 
 } // namespace testsupport

@@ -1,12 +1,24 @@
 #pragma once
 
 #include <QApplication>
+#include <QProgressBar>
+#include <QPushButton>
 #include <QString>
 #include <QTest>
 
+#include <functional>
 #include <memory>
 
+class QAbstractButton;
 class QWidget;
+
+// Ends the calling test function when a helper's QTRY/QVERIFY failed.
+#define SCHRITT(aufruf)                                                                                                \
+    do {                                                                                                               \
+        aufruf;                                                                                                        \
+        if (QTest::currentTestFailed())                                                                                \
+            return;                                                                                                    \
+    } while (0)
 
 namespace testsupport {
 
@@ -33,6 +45,67 @@ T* child(QObject* parent, const QString& name)
         QTest::qFail(qPrintable(QStringLiteral("no widget named %1").arg(name)), __FILE__, __LINE__);
     return w;
 }
+
+// Clicks a button that asks a modal question and answers it with the button of that text.
+void clickAndAnswer(QAbstractButton* button, const QString& answer);
+
+// Runs `answer`, which starts a waiting time, and returns the milliseconds the bar takes from
+// 29 s to 27 s: about 2000 with one tick chain, half that with two; -1 if it never gets there.
+qint64 twoSecondsOfWaiting(QProgressBar* bar, const std::function<void()>& answer);
+
+inline const QString redCap = QStringLiteral("Rote Kappe");
+inline const QString greenCap = QStringLiteral("Grüne Kappe");
+inline const QString blueCap = QStringLiteral("Blaue Kappe");
+
+// A triplet screen (`name` "Schwelle" or "Diskrimination") in a window of the application's
+// size, logging its end and abort signals in order as "beendet <art>" and "abbruch".
+template <typename Form>
+struct TripletScreen {
+    explicit TripletScreen(const QString& screenName)
+        : name(screenName)
+    {
+        window.resize(1100, 760);
+        form->resize(window.size());
+        QObject::connect(
+            form, &Form::testBeendet, form, [this](int art) { events << QStringLiteral("beendet %1").arg(art); });
+        QObject::connect(form, &Form::abbruch, form, [this] { events << QStringLiteral("abbruch"); });
+        window.show();
+    }
+    QPushButton* cap(int index) const
+    {
+        return child<QPushButton>(form, QStringLiteral("pushButton_%1_Farbe_%2").arg(name).arg(index + 1));
+    }
+    QStringList caps() const
+    {
+        return { cap(0)->text(), cap(1)->text(), cap(2)->text() };
+    }
+    QProgressBar* bar() const
+    {
+        return child<QProgressBar>(form, QStringLiteral("progressBar"));
+    }
+    // The hidden bar keeps its place in the layout; only its style sheet tells.
+    bool waiting() const
+    {
+        return bar()->styleSheet().contains(QLatin1String("QProgressBar::chunk"));
+    }
+    // Clicks a cap and waits until the screen took the answer: it turns the caps on or ends the run.
+    void answer(int index)
+    {
+        const QStringList before = caps();
+        const int logged = events.size();
+        QTest::mouseClick(cap(index), Qt::LeftButton);
+        QTRY_VERIFY(caps() != before || events.size() > logged);
+    }
+    void abort(const QString& reply)
+    {
+        clickAndAnswer(child<QPushButton>(form, QStringLiteral("pushButton_Abbruch_%1").arg(name)), reply);
+    }
+
+    const QString name;
+    QWidget window;
+    Form* form = new Form(&window);
+    QStringList events;
+};
 
 } // namespace testsupport
 
