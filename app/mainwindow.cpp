@@ -41,15 +41,14 @@ MainWindow::MainWindow(QWidget* parent)
     connect(ui->page_screeningtest, &FormScreeningtest::testBeendet, this, &MainWindow::testBeendet);
     connect(ui->page_screeningtest, &FormScreeningtest::abbruch, this, &MainWindow::abbruch);
     connect(ui->page_Diskriminationstest, &FormDiskriminationstest::ErgebnisDiskriminationSpeichern, db,
-            &Datenbank::DiskriminationSpeicher);
+        &Datenbank::DiskriminationSpeicher);
     connect(ui->page_Diskriminationstest, &FormDiskriminationstest::testBeendet, this, &MainWindow::testBeendet);
     connect(ui->page_Diskriminationstest, &FormDiskriminationstest::abbruch, this, &MainWindow::abbruch);
 
     TestauswahlFuellen();
 
     QCoreApplication::setApplicationVersion(QStringLiteral("1.21"));
-    ui->labelVersion->setText(tr("Version ") + QCoreApplication::applicationVersion()
-                              + tr(" Beta Nur zu Testzwecken"));
+    ui->labelVersion->setText(tr("Version ") + QCoreApplication::applicationVersion() + tr(" Beta Nur zu Testzwecken"));
     setPage(0);
 }
 

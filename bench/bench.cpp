@@ -10,10 +10,10 @@
 
 #include <sys/resource.h>
 
-namespace {
+namespace
+{
 
-template <typename F>
-double msJe(int runden, F&& f)
+template <typename F> double msJe(int runden, F&& f)
 {
     QElapsedTimer t;
     t.start();
@@ -29,9 +29,9 @@ void untersuchungSpeichern(Datenbank& db)
     db.TestLaden(Schwellentest);
     db.TestStartSpeichern("Extended Test", 2, 0);
     QVector<WendePunkte> reihe;
-    const int nr[] = {0, 0, 1, 1, 2, 3, 3, 4, 5, 6, 7};
+    const int nr[] = { 0, 0, 1, 1, 2, 3, 3, 4, 5, 6, 7 };
     for (int i = 0; i < 11; ++i)
-        reihe.append(WendePunkte{8 + i % 3, i % 2 == 0, nr[i]});
+        reihe.append(WendePunkte { 8 + i % 3, i % 2 == 0, nr[i] });
     db.WendepunkteSpeichern(reihe);
     db.TestLaden(Diskriminationstest);
     db.TestStartSpeichern("Extended Test", 2, 0);
@@ -39,7 +39,7 @@ void untersuchungSpeichern(Datenbank& db)
     db.TestLaden(Identifikationstest_blau);
     db.TestStartSpeichern("Extended Test", 2, 0);
     for (int stift = 1; stift <= 16; ++stift)
-        db.TestStiftSpeichern(stift, 1, 1 + stift % 4, {"a", "b", "c", "d"});
+        db.TestStiftSpeichern(stift, 1, 1 + stift % 4, { "a", "b", "c", "d" });
 }
 
 } // namespace
@@ -54,8 +54,7 @@ int main(int argc, char** argv)
     QTextStream out(stdout);
 
     out << "TestsLaden (5 definitions): " << msJe(200, [&](int) { db.TestsLaden(); }) << " ms\n";
-    out << "TestLaden (identification): " << msJe(500, [&](int) { db.TestLaden(Identifikationstest_blau); })
-        << " ms\n";
+    out << "TestLaden (identification): " << msJe(500, [&](int) { db.TestLaden(Identifikationstest_blau); }) << " ms\n";
     out << "Stiftdaten (16 pens): " << msJe(500, [&](int) {
         for (unsigned int s = 1; s <= 16; ++s) {
             QStringList n, b;
@@ -63,9 +62,7 @@ int main(int argc, char** argv)
             db.Stiftdaten(s, &n, &b, &r);
         }
     }) << " ms\n";
-    out << "store one extended examination: " << msJe(200, [&](int) {
-        untersuchungSpeichern(db);
-    }) << " ms\n";
+    out << "store one extended examination: " << msJe(200, [&](int) { untersuchungSpeichern(db); }) << " ms\n";
     out << "score and discard it: " << msJe(200, [&](int) {
         untersuchungSpeichern(db);
         db.TestErgebnisDaten(0);
@@ -73,7 +70,7 @@ int main(int argc, char** argv)
         db.TestLoeschen(-1);
     }) << " ms (including storing)\n";
 
-    rusage ru{};
+    rusage ru {};
     getrusage(RUSAGE_SELF, &ru);
     out << "peak resident memory: " << ru.ru_maxrss / 1024 << " MiB\n";
     return 0;

@@ -7,7 +7,8 @@
 #include <QLocale>
 #include <QMessageBox>
 
-namespace {
+namespace
+{
 
 // Numbers in the definition files use a point and may carry blanks ("10 ").
 double zahl(const QString& text)
@@ -232,7 +233,8 @@ bool Datenbank::Perzentile(int Prozent, QString* Name, QStringList* alter, QList
             continue;
         *Name = e.attribute(QStringLiteral("Id"));
         for (QDomElement punkt = e.firstChildElement(); !punkt.isNull(); punkt = punkt.nextSiblingElement()) {
-            qDebug() << punkt.tagName() << punkt.attribute(QStringLiteral("Alt")) << punkt.attribute(QStringLiteral("Wert"));
+            qDebug() << punkt.tagName() << punkt.attribute(QStringLiteral("Alt"))
+                     << punkt.attribute(QStringLiteral("Wert"));
             alter->append(punkt.attribute(QStringLiteral("Alt")));
             werte->append(zahl(punkt.attribute(QStringLiteral("Wert"))));
         }

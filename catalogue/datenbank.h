@@ -92,7 +92,8 @@ Q_DECLARE_METATYPE(TestErgebnisse)
 int alterInJahren(const QDate& geburtsdatum, const QDate& heute);
 
 // Test catalogue (the embedded test definitions) and the in-memory examination store.
-class Datenbank : public QObject {
+class Datenbank : public QObject
+{
     Q_OBJECT
 
 public:
@@ -115,8 +116,7 @@ public:
 
     // Examination store.
     void PatientSpeichern(QString Vorname, QString Name, QString Geburtsdatum, QString Geschlecht, QString Geburtsname,
-                          QString Personencode, QString Adresse, QString TelefonEmail, QString Rauchgewohnheit,
-                          QString Notiz);
+        QString Personencode, QString Adresse, QString TelefonEmail, QString Rauchgewohnheit, QString Notiz);
     void UntersucherSpeichern(QString Vorname, QString Name, QString Bemerkung);
     void TestStartSpeichern(QString TestName, int Nase, int abschwellung);
     void PatientLoeschen(int PatientID);

@@ -5,7 +5,8 @@
 
 #include <algorithm>
 
-namespace {
+namespace
+{
 
 QString text(const QSqlQuery& query, const char* spalte)
 {
@@ -32,8 +33,7 @@ QString testsDesPatienten()
 }
 
 // One answer per row, read by `lesen`; a row scores when the choice is the correct one.
-template <typename Lesen>
-bool stifteWerten(QSqlQuery& query, TestErgebnis* testergebnis, Lesen lesen)
+template <typename Lesen> bool stifteWerten(QSqlQuery& query, TestErgebnis* testergebnis, Lesen lesen)
 {
     QVector<TestErgebnisStift> stifte;
     while (query.next()) {

@@ -4,7 +4,8 @@
 #include <QDebug>
 #include <QSqlError>
 
-namespace {
+namespace
+{
 
 const char* const verbindungsname = "memdb";
 

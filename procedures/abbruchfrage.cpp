@@ -4,7 +4,8 @@
 #include <QMessageBox>
 #include <QPushButton>
 
-namespace {
+namespace
+{
 // lupdate cannot follow the context argument, so the texts are listed once per screen.
 [[maybe_unused]] const char* const abbruchTexte[] = {
     QT_TRANSLATE_NOOP("FormSchwellentest", "Wirklich abbrechen?"),
@@ -28,7 +29,8 @@ bool abbruchBestaetigt(const char* kontext)
     box.setText(QCoreApplication::translate(kontext, "Wirklich abbrechen?"));
     box.setInformativeText(QCoreApplication::translate(kontext, "Alle Ergebnisse werden verworfen"));
     box.addButton(QCoreApplication::translate(kontext, "Weiter Testen"), QMessageBox::ActionRole);
-    QPushButton* abbrechen = box.addButton(QCoreApplication::translate(kontext, "Test abbrechen"), QMessageBox::ActionRole);
+    QPushButton* abbrechen
+        = box.addButton(QCoreApplication::translate(kontext, "Test abbrechen"), QMessageBox::ActionRole);
     box.exec();
     return box.clickedButton() == abbrechen;
 }

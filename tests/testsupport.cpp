@@ -9,9 +9,11 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
-namespace testsupport {
+namespace testsupport
+{
 
-namespace {
+namespace
+{
 QTemporaryDir* home()
 {
     static QTemporaryDir dir;
@@ -22,7 +24,7 @@ QTemporaryDir* home()
 void isolateEnvironment()
 {
     const QString root = home()->path();
-    for (const char* sub : {"config", "data", "cache", "Documents", "runtime"})
+    for (const char* sub : { "config", "data", "cache", "Documents", "runtime" })
         QDir(root).mkpath(QString::fromLatin1(sub));
     qputenv("HOME", root.toLocal8Bit());
     qputenv("XDG_CONFIG_HOME", (root + "/config").toLocal8Bit());
@@ -39,7 +41,8 @@ QString homePath()
     return home()->path();
 }
 
-namespace {
+namespace
+{
 void tryAnswer(const QString& text, const std::shared_ptr<bool>& done, int attemptsLeft)
 {
     for (QWidget* w : QApplication::topLevelWidgets()) {

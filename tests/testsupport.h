@@ -20,7 +20,8 @@ class QWidget;
             return;                                                                                                    \
     } while (0)
 
-namespace testsupport {
+namespace testsupport
+{
 
 // Points HOME, the XDG folders and the documents folder at a private temporary
 // folder for the whole test run, so no test reads or writes the real user's
@@ -37,8 +38,7 @@ std::shared_ptr<bool> answerNextMessageBox(const QString& buttonText);
 
 // Finds a descendant by object name and fails the running test with the
 // missing name if there is none.
-template <typename T>
-T* child(QObject* parent, const QString& name)
+template <typename T> T* child(QObject* parent, const QString& name)
 {
     T* w = parent->findChild<T*>(name);
     if (!w)
@@ -59,8 +59,7 @@ inline const QString blueCap = QStringLiteral("Blaue Kappe");
 
 // A triplet screen (`name` "Schwelle" or "Diskrimination") in a window of the application's
 // size, logging its end and abort signals in order as "beendet <art>" and "abbruch".
-template <typename Form>
-struct TripletScreen {
+template <typename Form> struct TripletScreen {
     explicit TripletScreen(const QString& screenName)
         : name(screenName)
     {

@@ -7,7 +7,8 @@
 #include <QLocale>
 #include <QTemporaryDir>
 
-class TestCatalogue : public QObject {
+class TestCatalogue : public QObject
+{
     Q_OBJECT
 
 private slots:
@@ -54,15 +55,14 @@ void TestCatalogue::testListe_data()
     QTest::addColumn<QStringList>("namen");
 
     QTest::newRow("German") << "de_DE"
-                            << QStringList{"Diskriminationstest", "Extended Test", "Identifikationstest blau",
-                                           "Schwellentest", "Screening 12"};
+                            << QStringList { "Diskriminationstest", "Extended Test", "Identifikationstest blau",
+                                   "Schwellentest", "Screening 12" };
     QTest::newRow("English") << "en_US"
-                             << QStringList{"Discrimination test", "Extended test", "Identification test blue",
-                                            "Threshold test", "Screening 12"};
-    QTest::newRow("French falls back to English")
-        << "fr_FR"
-        << QStringList{"Discrimination test", "Extended test", "Identification test blue", "Threshold test",
-                       "Screening 12"};
+                             << QStringList { "Discrimination test", "Extended test", "Identification test blue",
+                                    "Threshold test", "Screening 12" };
+    QTest::newRow("French falls back to English") << "fr_FR"
+                                                  << QStringList { "Discrimination test", "Extended test",
+                                                         "Identification test blue", "Threshold test", "Screening 12" };
 }
 
 void TestCatalogue::testListe()
@@ -87,7 +87,7 @@ void TestCatalogue::werte_data()
     QTest::addColumn<double>("supersmellers");
     QTest::addColumn<double>("maxwert");
 
-    for (const char* locale : {"de_DE", "en_US"}) {
+    for (const char* locale : { "de_DE", "en_US" }) {
         const QString l = QString::fromLatin1(locale);
         QTest::addRow("%s screening", locale) << l << int(Screening12) << 10.0 << 0.0 << 0.0 << 0.0;
         QTest::addRow("%s identification", locale) << l << int(Identifikationstest_blau) << 11.0 << 8.0 << 0.0 << 0.0;
@@ -158,18 +158,18 @@ void TestCatalogue::stiftdaten_data()
     QTest::addColumn<int>("richtig");
 
     QTest::newRow("English pen 6 with other pictures")
-        << "en_US" << int(Identifikationstest_blau) << 6u << QStringList{"peach", "melon", "lemon", "orange"}
-        << QStringList{"pfirsich", "melone", "zitrone", "orange"} << 3;
-    QTest::newRow("German pen with umlauts")
-        << "de_DE" << int(Identifikationstest_blau) << 9u << QStringList{"Zwiebel", "Sauerkraut", "Knoblauch", "Möhre"}
-        << QStringList{"zwiebel", "sauerkraut", "knoblauch", "möhre"} << 3;
+        << "en_US" << int(Identifikationstest_blau) << 6u << QStringList { "peach", "melon", "lemon", "orange" }
+        << QStringList { "pfirsich", "melone", "zitrone", "orange" } << 3;
+    QTest::newRow("German pen with umlauts") << "de_DE" << int(Identifikationstest_blau) << 9u
+                                             << QStringList { "Zwiebel", "Sauerkraut", "Knoblauch", "Möhre" }
+                                             << QStringList { "zwiebel", "sauerkraut", "knoblauch", "möhre" } << 3;
     QTest::newRow("screening last pen") << "de_DE" << int(Screening12) << 12u
-                                        << QStringList{"Brot", "Käse", "Fisch", "Schinken"}
-                                        << QStringList{"brot", "käse", "fisch", "schinken"} << 3;
-    QTest::newRow("pen the definition lacks") << "de_DE" << int(Screening12) << 13u << QStringList() << QStringList()
-                                              << -7;
-    QTest::newRow("threshold has no pens") << "de_DE" << int(Schwellentest) << 1u << QStringList() << QStringList()
-                                           << -7;
+                                        << QStringList { "Brot", "Käse", "Fisch", "Schinken" }
+                                        << QStringList { "brot", "käse", "fisch", "schinken" } << 3;
+    QTest::newRow("pen the definition lacks")
+        << "de_DE" << int(Screening12) << 13u << QStringList() << QStringList() << -7;
+    QTest::newRow("threshold has no pens")
+        << "de_DE" << int(Schwellentest) << 1u << QStringList() << QStringList() << -7;
 }
 
 void TestCatalogue::stiftdaten()
@@ -200,22 +200,22 @@ void TestCatalogue::perzentile_data()
     QTest::addColumn<QStringList>("alter");
     QTest::addColumn<QList<double>>("werte");
 
-    const QStringList vierBaender{"5-15", "16-35", "36-55", ">55"};
+    const QStringList vierBaender { "5-15", "16-35", "36-55", ">55" };
     QTest::newRow("threshold 50") << "de_DE" << int(Schwellentest) << 50 << "50" << vierBaender
-                                  << QList<double>{6.75, 9.0, 8.75, 7.5};
+                                  << QList<double> { 6.75, 9.0, 8.75, 7.5 };
     QTest::newRow("discrimination 10") << "de_DE" << int(Diskriminationstest) << 10 << "10" << vierBaender
-                                       << QList<double>{10, 10, 10, 7.4};
+                                       << QList<double> { 10, 10, 10, 7.4 };
     QTest::newRow("identification 90") << "en_US" << int(Identifikationstest_blau) << 90 << "90" << vierBaender
-                                       << QList<double>{14, 16, 15, 15};
-    const QStringList neunBaender{"5-10", "11-20", "21-30", "31-40", "41-50", "51-60", "61-70", "71-80", ">81"};
+                                       << QList<double> { 14, 16, 15, 15 };
+    const QStringList neunBaender { "5-10", "11-20", "21-30", "31-40", "41-50", "51-60", "61-70", "71-80", ">81" };
     QTest::newRow("screening 10") << "de_DE" << int(Screening12) << 10 << "10" << neunBaender
-                                  << QList<double>{7.5, 8, 9, 9, 9, 6, 5, 4, 5};
+                                  << QList<double> { 7.5, 8, 9, 9, 9, 6, 5, 4, 5 };
     QTest::newRow("German extended 90") << "de_DE" << int(ExtendedTest) << 90 << "90" << neunBaender
-                                        << QList<double>{30.63, 39.25, 41.5, 40.5, 39.5, 38.5, 36.5, 34.9, 32.8};
+                                        << QList<double> { 30.63, 39.25, 41.5, 40.5, 39.5, 38.5, 36.5, 34.9, 32.8 };
     QStringList englischeBaender = neunBaender;
     englischeBaender[0] = QStringLiteral("5-15");
     QTest::newRow("English extended 50") << "en_US" << int(ExtendedTest) << 50 << "50" << englischeBaender
-                                         << QList<double>{25.0, 34.0, 35.75, 35.5, 34.75, 33, 31.63, 28.5, 25.75};
+                                         << QList<double> { 25.0, 34.0, 35.75, 35.5, 34.75, 33, 31.63, 28.5, 25.75 };
     QTest::newRow("no table for 25") << "de_DE" << int(Schwellentest) << 25 << "unverändert" << QStringList()
                                      << QList<double>();
 }
@@ -275,10 +275,10 @@ void TestCatalogue::kaputteDatei_data()
                                 << 0.0 << QByteArray();
     QTest::newRow("wrong root") << QByteArray("<Probe ID=\"x\" TestArt=\"2\"><Normwert>5</Normwert></Probe>")
                                 << "Fehler" << 0 << 0.0 << 0.0 << QByteArray();
-    QTest::newRow("numbers with blanks")
-        << QByteArray("<Test ID=\"Mit Leerzeichen\" TestArt=\" 3 \"><Normwert>10 </Normwert>"
-                      "<Maxwert>\n 6.5 </Maxwert><Stift Nr=\" 2 \"/></Test>")
-        << "Mit Leerzeichen" << 3 << 10.0 << 6.5 << QByteArray("\x02");
+    QTest::newRow("numbers with blanks") << QByteArray(
+        "<Test ID=\"Mit Leerzeichen\" TestArt=\" 3 \"><Normwert>10 </Normwert>"
+        "<Maxwert>\n 6.5 </Maxwert><Stift Nr=\" 2 \"/></Test>")
+                                         << "Mit Leerzeichen" << 3 << 10.0 << 6.5 << QByteArray("\x02");
     QTest::newRow("without Maxwert, later value wins")
         << QByteArray("<Test ID=\"Ohne\" TestArt=\"1\"><Normwert>4</Normwert><Normwert>7.25</Normwert>"
                       "<!-- Kommentar --><Stift Nr=\"1\"/><Stift Nr=\"258\"/></Test>")
@@ -310,7 +310,7 @@ void TestCatalogue::kaputteDatei()
 void TestCatalogue::jedesBildIstEingebettet()
 {
     int geprueft = 0;
-    QDirIterator it(QStringLiteral(":/xml"), {QStringLiteral("*.xml")}, QDir::Files);
+    QDirIterator it(QStringLiteral(":/xml"), { QStringLiteral("*.xml") }, QDir::Files);
     while (it.hasNext()) {
         const QString datei = it.next();
         db->XMLTestladen(datei);

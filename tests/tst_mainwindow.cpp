@@ -11,7 +11,8 @@
 #include <QSettings>
 #include <QStackedWidget>
 
-class TestMainWindow : public QObject {
+class TestMainWindow : public QObject
+{
     Q_OBJECT
 
 private slots:
@@ -25,11 +26,9 @@ void TestMainWindow::seiten()
 {
     MainWindow w;
     auto* stack = testsupport::child<QStackedWidget>(&w, QStringLiteral("stackedWidget"));
-    const QStringList erwartet{"pageDateneingabe",    "page_Auswertung",       "pageSprache",
-                               "page_schwellentest",  "page_screeningtest",    "page_Diskriminationstest",
-                               "page_Seitenwahl",     "page_HinweiseDiskri",   "page_HinweiseExtended",
-                               "page_hinweiseTest",   "pageEinstellungen",     "page_HinweiseExtended2",
-                               "pageInfo"};
+    const QStringList erwartet { "pageDateneingabe", "page_Auswertung", "pageSprache", "page_schwellentest",
+        "page_screeningtest", "page_Diskriminationstest", "page_Seitenwahl", "page_HinweiseDiskri",
+        "page_HinweiseExtended", "page_hinweiseTest", "pageEinstellungen", "page_HinweiseExtended2", "pageInfo" };
     QStringList seiten;
     for (int i = 0; i < stack->count(); ++i)
         seiten << stack->widget(i)->objectName();
@@ -51,16 +50,21 @@ void TestMainWindow::sprache_data()
 
     QTest::newRow("German") << QVariant("de") << "de_DE"
                             << "Diskriminationstest"
-                            << "Version 1.21 Beta Nur zu Testzwecken" << "Reihenfolge Darbietung";
+                            << "Version 1.21 Beta Nur zu Testzwecken"
+                            << "Reihenfolge Darbietung";
     QTest::newRow("English") << QVariant("en") << "en_US"
                              << "Discrimination test"
-                             << "Version 1.21 Beta Only for testing pruposes" << "Order of presentation";
-    QTest::newRow("unknown language falls back to English")
-        << QVariant("fr") << "en_US" << "Discrimination test" << "Version 1.21 Beta Only for testing pruposes"
-        << "Order of presentation";
+                             << "Version 1.21 Beta Only for testing pruposes"
+                             << "Order of presentation";
+    QTest::newRow("unknown language falls back to English") << QVariant("fr") << "en_US"
+                                                            << "Discrimination test"
+                                                            << "Version 1.21 Beta Only for testing pruposes"
+                                                            << "Order of presentation";
     // The test run's system locale is C, which is neither German nor English.
-    QTest::newRow("nothing stored") << QVariant() << "en_US" << "Discrimination test"
-                                    << "Version 1.21 Beta Only for testing pruposes" << "Order of presentation";
+    QTest::newRow("nothing stored") << QVariant() << "en_US"
+                                    << "Discrimination test"
+                                    << "Version 1.21 Beta Only for testing pruposes"
+                                    << "Order of presentation";
 }
 
 void TestMainWindow::sprache()
@@ -87,11 +91,11 @@ void TestMainWindow::sprache()
     QList<int> arten;
     for (int i = 0; i < combo->count(); ++i)
         arten << combo->itemData(i).toInt();
-    QCOMPARE(arten, (QList<int>{4, 5, 2, 3, 1}));
+    QCOMPARE(arten, (QList<int> { 4, 5, 2, 3, 1 }));
     QCOMPARE(testsupport::child<QLabel>(&w, QStringLiteral("labelVersion"))->text(), version);
     // The translator installed at start-up renews the window's own texts too.
     QTRY_COMPARE(testsupport::child<QLabel>(&w, QStringLiteral("label_21"))->text().startsWith("Riech"),
-                 reihenfolge.startsWith("Reihenfolge"));
+        reihenfolge.startsWith("Reihenfolge"));
     // The embedded translation reaches the test screens too.
     auto* schwelle = testsupport::child<QWidget>(&w, QStringLiteral("page_schwellentest"));
     QCOMPARE(testsupport::child<QLabel>(schwelle, QStringLiteral("label_Reihenfolge"))->text(), reihenfolge);
@@ -114,13 +118,13 @@ void TestMainWindow::testseitenSchreibenInDenSpeicher()
     db->TestStartSpeichern("Screening 12", 1, 0);
     auto* screening = testsupport::child<FormScreeningtest>(&w, QStringLiteral("page_screeningtest"));
     for (int stift = 1; stift <= 12; ++stift)
-        emit screening->TestStiftSpeichern(stift, 2, stift <= 9 ? 2 : 3, {"a", "b", "c", "d"});
+        emit screening->TestStiftSpeichern(stift, 2, stift <= 9 ? 2 : 3, { "a", "b", "c", "d" });
 
     db->TestLaden(Schwellentest);
     db->TestStartSpeichern("Schwellentest", 2, 0);
     QVector<WendePunkte> reihe;
     for (int nr = 1; nr <= 7; ++nr)
-        reihe.append(WendePunkte{nr, nr % 2 == 0, nr});
+        reihe.append(WendePunkte { nr, nr % 2 == 0, nr });
     emit testsupport::child<FormSchwellentest>(&w, QStringLiteral("page_schwellentest"))->WendepunkteSpeichern(reihe);
 
     const TestErgebnisse e = db->TestErgebnisDaten(0);

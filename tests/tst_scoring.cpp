@@ -4,7 +4,8 @@
 
 #include <QLocale>
 
-namespace {
+namespace
+{
 
 // Per reversal a recognised row that turns the staircase and an unrecognised one of the same number.
 void schwellenLauf(Datenbank& db, int nase, const QVector<int>& wendepunkte)
@@ -35,7 +36,8 @@ void diskriminationsLauf(Datenbank& db, int nase, int gruene)
 
 } // namespace
 
-class TestScoring : public QObject {
+class TestScoring : public QObject
+{
     Q_OBJECT
 
     std::unique_ptr<Datenbank> db;
@@ -174,7 +176,8 @@ private slots:
         const QString format = QStringLiteral("dd.MM.yyyy");
         QTest::newRow("30th birthday today") << QDate::currentDate().addYears(-30).toString(format) << "30";
         QTest::newRow("born tomorrow") << QDate::currentDate().addDays(1).toString(format) << "";
-        QTest::newRow("31 February") << "31.02.1980" << "";
+        QTest::newRow("31 February") << "31.02.1980"
+                                     << "";
     }
 
     // Without a usable age both age keys are left out.

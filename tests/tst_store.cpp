@@ -7,7 +7,8 @@
 #include <QSqlError>
 #include <QSqlRecord>
 
-namespace {
+namespace
+{
 
 // Every row of a statement as its columns joined by ':', so expectations read as "Nr:Wert".
 QStringList zeilen(const QString& sql)
@@ -34,7 +35,8 @@ void patientUndUntersucher(Datenbank& db)
 
 } // namespace
 
-class TestStore : public QObject {
+class TestStore : public QObject
+{
     Q_OBJECT
 
     std::unique_ptr<Datenbank> db;
@@ -179,10 +181,10 @@ private slots:
         static int gezaehlt = 0;
         gezaehlt = 0;
         QLoggingCategory::defaultCategory()->setEnabled(QtDebugMsg, true);
-        const QtMessageHandler vorher = qInstallMessageHandler([](QtMsgType, const QMessageLogContext&,
-                                                                   const QString& text) {
-            gezaehlt += text.startsWith("Datenbank::TestStiftSpeichern ");
-        });
+        const QtMessageHandler vorher
+            = qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString& text) {
+                  gezaehlt += text.startsWith("Datenbank::TestStiftSpeichern ");
+              });
         db->TestStiftSpeichern(7, 3, 2, namen);
         qInstallMessageHandler(vorher);
         QLoggingCategory::defaultCategory()->setEnabled(QtDebugMsg, false);

@@ -7,12 +7,13 @@
 #include <QRandomGenerator>
 #include <QtMath>
 
-namespace {
+namespace
+{
 
 QColor mische(const QColor& a, const QColor& b, qreal t)
 {
     return QColor::fromRgbF(a.redF() + (b.redF() - a.redF()) * t, a.greenF() + (b.greenF() - a.greenF()) * t,
-                            a.blueF() + (b.blueF() - a.blueF()) * t, a.alphaF() + (b.alphaF() - a.alphaF()) * t);
+        a.blueF() + (b.blueF() - a.blueF()) * t, a.alphaF() + (b.alphaF() - a.alphaF()) * t);
 }
 
 QColor streuen(QRandomGenerator& z, const QColor& farbe, int prozent)
@@ -85,7 +86,7 @@ void sammelfrucht(QPainter& p, const QColor& farbe, qreal spitz, qreal glanz, qu
     for (qreal y = oben + r; y < oben + hoehe - r * 0.4; y += r * 1.45) {
         const qreal u = (y - oben) / hoehe;
         const qreal halb = breite / 2 * std::sqrt(qMax<qreal>(0.0, 1 - std::pow(2 * u - 1, 2))) * (1 - spitz * u)
-                           + (u < 0.5 ? breite * 0.12 * (0.5 - u) : 0);
+            + (u < 0.5 ? breite * 0.12 * (0.5 - u) : 0);
         const bool versetzt = int((y - oben) / (r * 1.45)) % 2;
         for (qreal x = -halb + (versetzt ? r * 0.9 : 0); x <= halb; x += r * 1.8) {
             const QPointF m(150 + x + z.bounded(3.0) - 1.5, y + z.bounded(3.0) - 1.5);
@@ -112,8 +113,14 @@ void sammelfrucht(QPainter& p, const QColor& farbe, qreal spitz, qreal glanz, qu
     stiel(p, stengel, QColor(85, 125, 55), 7);
 }
 
-void brombeere(QPainter& p) { sammelfrucht(p, QColor(48, 22, 58), 0.12, 0.8, 11); }
-void himbeere(QPainter& p) { sammelfrucht(p, QColor(222, 45, 80), 0.3, 0.35, 12); }
+void brombeere(QPainter& p)
+{
+    sammelfrucht(p, QColor(48, 22, 58), 0.12, 0.8, 11);
+}
+void himbeere(QPainter& p)
+{
+    sammelfrucht(p, QColor(222, 45, 80), 0.3, 0.35, 12);
+}
 
 void schwarzeJohannisbeere(QPainter& p)
 {
@@ -123,7 +130,8 @@ void schwarzeJohannisbeere(QPainter& p)
     QPainterPath rispe(QPointF(88, 86));
     rispe.cubicTo(150, 90, 200, 150, 215, 262);
     stiel(p, rispe, QColor(105, 95, 50), 5);
-    const qreal lagen[][2] = {{0.18, 1}, {0.3, -1}, {0.42, 1}, {0.54, -1}, {0.66, 1}, {0.78, -1}, {0.9, 1}, {1.0, 0}};
+    const qreal lagen[][2]
+        = { { 0.18, 1 }, { 0.3, -1 }, { 0.42, 1 }, { 0.54, -1 }, { 0.66, 1 }, { 0.78, -1 }, { 0.9, 1 }, { 1.0, 0 } };
     for (const auto& l : lagen) {
         const QPointF an = rispe.pointAtPercent(l[0]);
         const QPointF beere = an + QPointF(l[1] * 24, 22);
@@ -251,7 +259,7 @@ void gewuerznelke(QPainter& p)
         p.drawPath(stengel);
         // four pointed sepals cup the round bud
         for (int s = -1; s <= 1; s += 2) {
-            for (qreal breit : {26.0, 14.0}) {
+            for (qreal breit : { 26.0, 14.0 }) {
                 QPainterPath zipfel(QPointF(0, -laenge + 8));
                 zipfel.quadTo(s * breit * 1.05, -laenge - 2, s * breit, -laenge - 22);
                 zipfel.quadTo(s * breit * 0.45, -laenge - 10, 0, -laenge - 4);
@@ -287,7 +295,7 @@ void zimt(QPainter& p)
         p.setBrush(quer);
         p.drawRoundedRect(QRectF(0, -d / 2, l, d), d * 0.2, d * 0.2);
         p.setPen(QPen(QColor(90, 42, 20, 130), 1.4));
-        for (qreal y : {-0.28, -0.05, 0.18, 0.34})
+        for (qreal y : { -0.28, -0.05, 0.18, 0.34 })
             p.drawLine(QPointF(d * 0.4, y * d), QPointF(l - d * 0.5, y * d + 1));
         // the cut end shows the rolled-up bark
         p.setPen(QPen(QColor(95, 45, 20), 2));
@@ -329,8 +337,8 @@ void muskat(QPainter& p)
         for (int i = 0; i < 22; ++i) {
             const qreal x = -50 + z.bounded(100.0), y = -60 + z.bounded(120.0);
             QPainterPath ader(QPointF(x, y));
-            ader.cubicTo(x + z.bounded(40.0) - 20, y + 20, x + z.bounded(40.0) - 20, y + 40,
-                         x + z.bounded(30.0) - 15, y + 55);
+            ader.cubicTo(
+                x + z.bounded(40.0) - 20, y + 20, x + z.bounded(40.0) - 20, y + 40, x + z.bounded(30.0) - 15, y + 55);
             p.drawPath(ader);
         }
         p.restore();
@@ -360,8 +368,8 @@ void muskat(QPainter& p)
         const QPointF a(z.bounded(120.0) - 60, z.bounded(84.0) - 42);
         QPainterPath ader(a);
         ader.cubicTo(a + QPointF(z.bounded(40.0) - 20, z.bounded(30.0) - 15),
-                     a + QPointF(z.bounded(40.0) - 20, z.bounded(30.0) - 15),
-                     a + QPointF(z.bounded(50.0) - 25, z.bounded(36.0) - 18));
+            a + QPointF(z.bounded(40.0) - 20, z.bounded(30.0) - 15),
+            a + QPointF(z.bounded(50.0) - 25, z.bounded(36.0) - 18));
         p.drawPath(ader);
     }
     p.restore();
@@ -404,7 +412,7 @@ void pfeffer(QPainter& p)
         p.setPen(QPen(QColor(20, 15, 12, 150), 1.2));
         p.drawArc(QRectF(k.x() - 6, k.y() - 4, 10, 8), 200 * 16, 120 * 16);
     }
-    for (QPointF k : {QPointF(150, 276), QPointF(238, 150), QPointF(270, 210)})
+    for (QPointF k : { QPointF(150, 276), QPointF(238, 150), QPointF(270, 210) })
         kugel(p, k, 10, QColor(48, 38, 32), 0.45);
 }
 
@@ -603,8 +611,11 @@ void kamille(QPainter& p)
         }
         kugel(p, mitte, r * 0.38, QColor(246, 190, 30), 0.35);
     };
-    struct Bluete { QPointF mitte; qreal r; };
-    const Bluete bl[] = {{{96, 100}, 56}, {{204, 86}, 48}, {{170, 196}, 52}};
+    struct Bluete {
+        QPointF mitte;
+        qreal r;
+    };
+    const Bluete bl[] = { { { 96, 100 }, 56 }, { { 204, 86 }, 48 }, { { 170, 196 }, 52 } };
     for (const Bluete& b : bl) {
         QPainterPath s(QPointF(150, 300));
         s.quadTo(150, b.mitte.y() + 60, b.mitte.x(), b.mitte.y());
@@ -625,7 +636,8 @@ void kamille(QPainter& p)
 void lavendel(QPainter& p)
 {
     const QPointF band(150, 232);
-    const QPointF spitzen[] = {{62, 70}, {98, 46}, {136, 34}, {170, 38}, {206, 50}, {240, 76}, {118, 70}, {190, 72}};
+    const QPointF spitzen[]
+        = { { 62, 70 }, { 98, 46 }, { 136, 34 }, { 170, 38 }, { 206, 50 }, { 240, 76 }, { 118, 70 }, { 190, 72 } };
     for (const QPointF& spitze : spitzen) {
         const QPointF fuss = band + QPointF((spitze.x() - 150) * 0.08, 62);
         p.setPen(QPen(QColor(105, 135, 95), 3, Qt::SolidLine, Qt::RoundCap));
@@ -696,11 +708,14 @@ void schnittlauch(QPainter& p)
 void gras(QPainter& p)
 {
     QRandomGenerator z(97);
-    struct Halm { qreal x, hoehe, neigung, breite; QColor farbe; };
+    struct Halm {
+        qreal x, hoehe, neigung, breite;
+        QColor farbe;
+    };
     QVector<Halm> halme;
     for (int i = 0; i < 70; ++i)
-        halme.append({20 + z.bounded(260.0), 90 + z.bounded(160.0), z.bounded(90.0) - 45, 8 + z.bounded(9.0),
-                      mische(QColor(58, 128, 40), QColor(150, 200, 70), z.generateDouble())});
+        halme.append({ 20 + z.bounded(260.0), 90 + z.bounded(160.0), z.bounded(90.0) - 45, 8 + z.bounded(9.0),
+            mische(QColor(58, 128, 40), QColor(150, 200, 70), z.generateDouble()) });
     std::sort(halme.begin(), halme.end(), [](const Halm& a, const Halm& b) { return a.hoehe > b.hoehe; });
     for (const Halm& h : halme) {
         const qreal boden = 300;
@@ -961,9 +976,10 @@ void cola(QPainter& p)
     for (int i = 0; i < 40; ++i) {
         const qreal y = 108 + z.bounded(148.0);
         const qreal halb = 57 - (y - 100) * 0.1;
-        p.drawEllipse(QPointF(150 - halb + 6 + z.bounded(2 * halb - 12), y), 2.0 + z.bounded(2.0), 2.0 + z.bounded(2.0));
+        p.drawEllipse(
+            QPointF(150 - halb + 6 + z.bounded(2 * halb - 12), y), 2.0 + z.bounded(2.0), 2.0 + z.bounded(2.0));
     }
-    for (const QPointF& eis : {QPointF(128, 110), QPointF(172, 118)}) {
+    for (const QPointF& eis : { QPointF(128, 110), QPointF(172, 118) }) {
         p.save();
         p.translate(eis);
         p.rotate(eis.x() > 150 ? 18 : -12);
@@ -1062,7 +1078,7 @@ void sauerkraut(QPainter& p)
         const QPointF a(48 + z.bounded(204.0), 96 + z.bounded(90.0));
         QPainterPath faden(a);
         faden.cubicTo(a + QPointF(z.bounded(30.0) - 15, -12), a + QPointF(z.bounded(40.0) - 20, 12),
-                      a + QPointF(z.bounded(50.0) - 25, z.bounded(20.0) - 10));
+            a + QPointF(z.bounded(50.0) - 25, z.bounded(20.0) - 10));
         const QColor farbe = mische(QColor(200, 186, 100), QColor(250, 244, 200), z.generateDouble());
         p.setPen(QPen(farbe, 3, Qt::SolidLine, Qt::RoundCap));
         p.drawPath(faden);
@@ -1115,8 +1131,10 @@ void senf(QPainter& p)
 
 void rauch(QPainter& p)
 {
-    const struct { qreal x, y, r; } wolken[] = {{112, 56, 42}, {180, 50, 44}, {150, 76, 46}, {120, 112, 40},
-                                                {172, 122, 38}, {140, 152, 34}, {160, 180, 26}, {146, 204, 20}};
+    const struct {
+        qreal x, y, r;
+    } wolken[] = { { 112, 56, 42 }, { 180, 50, 44 }, { 150, 76, 46 }, { 120, 112, 40 }, { 172, 122, 38 },
+        { 140, 152, 34 }, { 160, 180, 26 }, { 146, 204, 20 } };
     for (const auto& w : wolken) {
         QRadialGradient grau(QPointF(w.x - w.r * 0.3, w.y - w.r * 0.35), w.r * 1.3);
         grau.setColorAt(0, QColor(215, 215, 220, 240));
@@ -1217,7 +1235,7 @@ void lakritz(QPainter& p)
     p.drawPath(spirale);
     p.translate(4, 5);
     kugel(p, m, 16, QColor(235, 70, 150), 0.5);
-    for (const QPointF& d : {QPointF(-6, -4), QPointF(5, 3), QPointF(-2, 7), QPointF(6, -7)})
+    for (const QPointF& d : { QPointF(-6, -4), QPointF(5, 3), QPointF(-2, 7), QPointF(6, -7) })
         kugel(p, m + d, 2.5, QColor(255, 255, 255), 0);
     // a twisted stick
     p.save();
@@ -1235,7 +1253,7 @@ void lakritz(QPainter& p)
 void karamell(QPainter& p)
 {
     emoji(p, QStringLiteral("🍮"), QRectF(44, 26, 212, 168));
-    for (const QPointF& m : {QPointF(96, 232), QPointF(198, 236)}) {
+    for (const QPointF& m : { QPointF(96, 232), QPointF(198, 236) }) {
         p.save();
         p.translate(m);
         p.rotate(m.x() > 150 ? 12 : -10);
@@ -1301,7 +1319,7 @@ void menthol(QPainter& p)
 // Emoji alone, filling the card with a little margin.
 Duftbild nur(const QString& name, const QString& folge)
 {
-    return {name, [folge](QPainter& p) { emoji(p, folge, QRectF(40, 40, 220, 220)); }, QColor(255, 255, 255), true};
+    return { name, [folge](QPainter& p) { emoji(p, folge, QRectF(40, 40, 220, 220)); }, QColor(255, 255, 255), true };
 }
 
 } // namespace
@@ -1311,73 +1329,73 @@ QVector<Duftbild> duftbilder()
     const QColor kuehl(232, 244, 252);
     return {
         nur(QStringLiteral("ananas"), QStringLiteral("🍍")),
-        {QStringLiteral("anis"), anis},
+        { QStringLiteral("anis"), anis },
         nur(QStringLiteral("apfel"), QStringLiteral("🍎")),
         nur(QStringLiteral("banane"), QStringLiteral("🍌")),
         nur(QStringLiteral("birne"), QStringLiteral("🍐")),
-        {QStringLiteral("brombeere"), brombeere},
+        { QStringLiteral("brombeere"), brombeere },
         nur(QStringLiteral("brot"), QStringLiteral("🍞")),
-        {QStringLiteral("coca_cola"), cola},
+        { QStringLiteral("coca_cola"), cola },
         nur(QStringLiteral("erdbeere"), QStringLiteral("🍓")),
         nur(QStringLiteral("erdnuss"), QStringLiteral("🥜")),
-        {QStringLiteral("eukalyptus"), eukalyptus},
+        { QStringLiteral("eukalyptus"), eukalyptus },
         nur(QStringLiteral("fichte"), QStringLiteral("🌲")),
         nur(QStringLiteral("fisch"), QStringLiteral("🐟")),
         nur(QStringLiteral("flieder"), QStringLiteral("🪻")),
-        {QStringLiteral("geräuchertes"), geraeuchertes},
-        {QStringLiteral("gewürznelke"), gewuerznelke},
-        {QStringLiteral("grapefruit"), grapefruit},
-        {QStringLiteral("gras"), gras},
-        {QStringLiteral("gummi"), gummi},
-        {QStringLiteral("gummibärchen"), gummibaerchen},
-        {QStringLiteral("himbeere"), himbeere},
+        { QStringLiteral("geräuchertes"), geraeuchertes },
+        { QStringLiteral("gewürznelke"), gewuerznelke },
+        { QStringLiteral("grapefruit"), grapefruit },
+        { QStringLiteral("gras"), gras },
+        { QStringLiteral("gummi"), gummi },
+        { QStringLiteral("gummibärchen"), gummibaerchen },
+        { QStringLiteral("himbeere"), himbeere },
         nur(QStringLiteral("honig"), QStringLiteral("🍯")),
         nur(QStringLiteral("ingwer"), QStringLiteral("🫚")),
         nur(QStringLiteral("kaffee"), QStringLiteral("☕")),
-        {QStringLiteral("kamille"), kamille},
-        {QStringLiteral("karamell"), karamell},
-        {QStringLiteral("kaugummi"), kaugummi},
+        { QStringLiteral("kamille"), kamille },
+        { QStringLiteral("karamell"), karamell },
+        { QStringLiteral("kaugummi"), kaugummi },
         nur(QStringLiteral("kekse"), QStringLiteral("🍪")),
-        {QStringLiteral("kerzenrauch"), kerzenrauch},
+        { QStringLiteral("kerzenrauch"), kerzenrauch },
         nur(QStringLiteral("kirsche"), QStringLiteral("🍒")),
-        {QStringLiteral("klebstoff"), klebstoff},
+        { QStringLiteral("klebstoff"), klebstoff },
         nur(QStringLiteral("knoblauch"), QStringLiteral("🧄")),
         nur(QStringLiteral("kokos"), QStringLiteral("🥥")),
         nur(QStringLiteral("käse"), QStringLiteral("🧀")),
-        {QStringLiteral("lakritz"), lakritz},
-        {QStringLiteral("lavendel"), lavendel},
-        {QStringLiteral("mandeln"), mandeln},
+        { QStringLiteral("lakritz"), lakritz },
+        { QStringLiteral("lavendel"), lavendel },
+        { QStringLiteral("mandeln"), mandeln },
         nur(QStringLiteral("melone"), QStringLiteral("🍈")),
-        {QStringLiteral("menthol"), menthol, kuehl, true},
-        {QStringLiteral("muskat"), muskat},
+        { QStringLiteral("menthol"), menthol, kuehl, true },
+        { QStringLiteral("muskat"), muskat },
         nur(QStringLiteral("möhre"), QStringLiteral("🥕")),
         nur(QStringLiteral("orange"), QStringLiteral("🍊")),
         nur(QStringLiteral("paprika"), QStringLiteral("🫑")),
-        {QStringLiteral("pfeffer"), pfeffer},
+        { QStringLiteral("pfeffer"), pfeffer },
         nur(QStringLiteral("pfefferminz"), QStringLiteral("🌿")),
         nur(QStringLiteral("pfirsich"), QStringLiteral("🍑")),
-        {QStringLiteral("pflaume"), pflaume},
-        {QStringLiteral("pickle"), pickle, QColor(255, 255, 255), true},
-        {QStringLiteral("pilze"), pilze},
-        {QStringLiteral("rauch"), rauch},
+        { QStringLiteral("pflaume"), pflaume },
+        { QStringLiteral("pickle"), pickle, QColor(255, 255, 255), true },
+        { QStringLiteral("pilze"), pilze },
+        { QStringLiteral("rauch"), rauch },
         nur(QStringLiteral("rose"), QStringLiteral("🌹")),
-        {QStringLiteral("rosinen"), rosinen},
-        {QStringLiteral("rum"), rum},
-        {QStringLiteral("salami"), salami},
-        {QStringLiteral("sauerkraut"), sauerkraut},
+        { QStringLiteral("rosinen"), rosinen },
+        { QStringLiteral("rum"), rum },
+        { QStringLiteral("salami"), salami },
+        { QStringLiteral("sauerkraut"), sauerkraut },
         nur(QStringLiteral("schinken"), QStringLiteral("🍖")),
-        {QStringLiteral("schnittlauch"), schnittlauch},
+        { QStringLiteral("schnittlauch"), schnittlauch },
         nur(QStringLiteral("schokolade"), QStringLiteral("🍫")),
         nur(QStringLiteral("schuhleder"), QStringLiteral("👞")),
-        {QStringLiteral("schwarze_johannisbeere"), schwarzeJohannisbeere},
-        {QStringLiteral("senf"), senf},
-        {QStringLiteral("terpentin"), terpentin},
-        {QStringLiteral("vanille"), vanille},
-        {QStringLiteral("walnuss"), walnuss},
+        { QStringLiteral("schwarze_johannisbeere"), schwarzeJohannisbeere },
+        { QStringLiteral("senf"), senf },
+        { QStringLiteral("terpentin"), terpentin },
+        { QStringLiteral("vanille"), vanille },
+        { QStringLiteral("walnuss"), walnuss },
         nur(QStringLiteral("wein"), QStringLiteral("🍷")),
         nur(QStringLiteral("weintrauben"), QStringLiteral("🍇")),
         nur(QStringLiteral("zigarette"), QStringLiteral("🚬")),
-        {QStringLiteral("zimt"), zimt},
+        { QStringLiteral("zimt"), zimt },
         nur(QStringLiteral("zitrone"), QStringLiteral("🍋")),
         nur(QStringLiteral("zwiebel"), QStringLiteral("🧅")),
     };

@@ -5,7 +5,8 @@
 #include <QLinearGradient>
 #include <QRadialGradient>
 
-namespace {
+namespace
+{
 
 void weicherSchatten(QPainter& p, QPointF mitte, qreal r)
 {
@@ -152,19 +153,18 @@ QImage flagge()
 QVector<Knopfbild> knopfbilder()
 {
     return {
-        {QStringLiteral("png/startknopp.png"), [] { return startknopf(QColor(46, 170, 70), 255); }},
-        {QStringLiteral("png/startknopprot.png"), [] { return startknopf(QColor(205, 80, 75), 150); }},
-        {QStringLiteral("png/HakenClose.png"), hakenKreis},
-        {QStringLiteral("png/kelvaro.png"), riechstift},
-        {QStringLiteral("jpeg/flagge.jpeg"), flagge},
+        { QStringLiteral("png/startknopp.png"), [] { return startknopf(QColor(46, 170, 70), 255); } },
+        { QStringLiteral("png/startknopprot.png"), [] { return startknopf(QColor(205, 80, 75), 150); } },
+        { QStringLiteral("png/HakenClose.png"), hakenKreis },
+        { QStringLiteral("png/kelvaro.png"), riechstift },
+        { QStringLiteral("jpeg/flagge.jpeg"), flagge },
     };
 }
 
 QStringList svgDateien()
 {
-    return {QStringLiteral("HakenGruen.svg"), QStringLiteral("HakenTransparent.svg"),
-            QStringLiteral("schnueffelt.svg"), QStringLiteral("Pfeil.svg"),
-            QStringLiteral("zahnrad.svg"),     QStringLiteral("info.svg"),
-            QStringLiteral("fragezeichen.svg"), QStringLiteral("produktlogo.svg"),
-            QStringLiteral("herstellerlogo.svg")};
+    return { QStringLiteral("HakenGruen.svg"), QStringLiteral("HakenTransparent.svg"),
+        QStringLiteral("schnueffelt.svg"), QStringLiteral("Pfeil.svg"), QStringLiteral("zahnrad.svg"),
+        QStringLiteral("info.svg"), QStringLiteral("fragezeichen.svg"), QStringLiteral("produktlogo.svg"),
+        QStringLiteral("herstellerlogo.svg") };
 }

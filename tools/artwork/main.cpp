@@ -14,7 +14,8 @@
 
 #include <algorithm>
 
-namespace {
+namespace
+{
 
 struct Quelle {
     QString datei;
@@ -199,7 +200,7 @@ int main(int argc, char** argv)
         qFatal("usage: duftlotse_artwork <resources/bilder> <resources/bilder.qrc> [--vorschau <folder>]");
     const QString bilder = QDir(argumente.at(0)).absolutePath();
     const QString qrc = argumente.at(1);
-    for (const char* unter : {"png", "svg", "jpeg"})
+    for (const char* unter : { "png", "svg", "jpeg" })
         QDir(bilder).mkpath(QLatin1String(unter));
 
     const QVector<Duftbild> duefte = duftbilder();
@@ -213,7 +214,7 @@ int main(int argc, char** argv)
         speichern(duftbildMalen(d), bilder + QStringLiteral("/jpeg/") + datei);
         QStringList emoji = verwendeteEmoji(true).values();
         std::sort(emoji.begin(), emoji.end());
-        quellen.append({datei, !d.nurEmoji, emoji});
+        quellen.append({ datei, !d.nurEmoji, emoji });
         jpeg << datei;
     }
     qInfo() << "odour pictures:" << duefte.size();

@@ -7,7 +7,8 @@
 
 #include <cmath>
 
-namespace {
+namespace
+{
 
 QSet<QString> g_emoji;
 
@@ -44,8 +45,8 @@ QImage emojiGlyphe(const QString& folge)
     }
     // A missing glyph leaves the image empty or shows a small box; both are far below this.
     if (sichtbar < 4000)
-        qFatal("emoji %s did not render (%d pixels); is fonts-noto-color-emoji installed?",
-               qPrintable(folge), sichtbar);
+        qFatal(
+            "emoji %s did not render (%d pixels); is fonts-noto-color-emoji installed?", qPrintable(folge), sichtbar);
     const QImage zuschnitt = bild.copy(links, oben, rechts - links + 1, unten - oben + 1);
     ablage.insert(folge, zuschnitt);
     return zuschnitt;
@@ -99,7 +100,7 @@ void emoji(QPainter& p, const QString& folge, const QRectF& ziel)
     QSizeF groesse = glyphe.size();
     groesse.scale(ziel.size(), Qt::KeepAspectRatio);
     const QRectF lage(ziel.center().x() - groesse.width() / 2, ziel.center().y() - groesse.height() / 2,
-                      groesse.width(), groesse.height());
+        groesse.width(), groesse.height());
     p.save();
     p.setRenderHint(QPainter::SmoothPixmapTransform);
     p.drawImage(lage, glyphe);
@@ -126,8 +127,8 @@ void ellipsenKugel(QPainter& p, const QRectF& r, const QColor& farbe, qreal glan
         QColor licht(255, 255, 255, int(200 * glanz));
         p.setPen(Qt::NoPen);
         p.setBrush(licht);
-        p.drawEllipse(QRectF(r.left() + r.width() * 0.24, r.top() + r.height() * 0.18, r.width() * 0.2,
-                             r.height() * 0.14));
+        p.drawEllipse(
+            QRectF(r.left() + r.width() * 0.24, r.top() + r.height() * 0.18, r.width() * 0.2, r.height() * 0.14));
     }
     p.restore();
 }

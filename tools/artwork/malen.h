@@ -19,7 +19,7 @@ struct Duftbild {
     QString name;
     std::function<void(QPainter&)> malen;
     QColor flaeche = QColor(255, 255, 255); // a tint tells apart odours with similar motifs
-    bool nurEmoji = false;                  // for the attribution table
+    bool nurEmoji = false; // for the attribution table
 };
 
 struct Knopfbild {
