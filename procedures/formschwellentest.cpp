@@ -183,21 +183,12 @@ void FormSchwellentest::Ablauf()
         KnoeppchenWechselDich();
         ablauf_schritt = sucheAufwaerts;
         break;
-    case wendeAufwaerts: {
+    case wendeAufwaerts:
         ++WendepunktNr;
         ausgewaehlteSpeichern(triplet, false, WendepunktNr);
         qDebug() << "wendeAufwaerts" << treffer << triplet << wendepunkte.size();
-        treffer = 0;
-        const bool ganzUnten = triplet <= 1;
-        if (triplet >= 2) {
-            --triplet;
-            tripletTextAusgabe(triplet);
-        }
-        wartezeit = kappen::WartezeitTicks;
-        KnoeppchenWechselDich();
-        ablauf_schritt = ganzUnten ? riechtganzschlecht : sucheAbwaerts;
+        eineStufeStaerker();
         break;
-    }
     case sucheAbwaerts:
         qDebug() << "sucheAbwaerts" << treffer << triplet;
         tripletTextAusgabe(triplet);
@@ -218,20 +209,11 @@ void FormSchwellentest::Ablauf()
         KnoeppchenWechselDich();
         ablauf_schritt = treffer > 1 ? wendeAbwaerts : sucheAbwaerts;
         break;
-    case falschAbwaerts: {
+    case falschAbwaerts:
         qDebug() << "falschAbwaerts" << treffer << triplet;
         ausgewaehlteSpeichern(triplet, false, WendepunktNr);
-        treffer = 0;
-        const bool ganzUnten = triplet <= 1;
-        if (triplet >= 2) {
-            --triplet;
-            tripletTextAusgabe(triplet);
-        }
-        wartezeit = kappen::WartezeitTicks;
-        KnoeppchenWechselDich();
-        ablauf_schritt = ganzUnten ? riechtganzschlecht : sucheAbwaerts;
+        eineStufeStaerker();
         break;
-    }
     case riechtganzschlecht:
         // The missing reversal points all lie at the strongest triplet.
         while (WendepunktNr <= 7) {
@@ -259,6 +241,21 @@ void FormSchwellentest::Ablauf()
         return;
     }
     takt->start();
+}
+
+void FormSchwellentest::eineStufeStaerker()
+{
+    // A wrong answer in the single-step search moves one triplet stronger; at the
+    // strongest one the search is over.
+    treffer = 0;
+    const bool ganzUnten = triplet <= 1;
+    if (!ganzUnten) {
+        --triplet;
+        tripletTextAusgabe(triplet);
+    }
+    wartezeit = kappen::WartezeitTicks;
+    KnoeppchenWechselDich();
+    ablauf_schritt = ganzUnten ? riechtganzschlecht : sucheAbwaerts;
 }
 
 void FormSchwellentest::on_pushButton_Schwelle_Farbe_1_clicked()

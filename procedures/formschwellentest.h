@@ -63,6 +63,7 @@ private:
     void tripletTextAusgabe(int triplet);
     void ausgewaehlteSpeichern(int triplet, bool erkannt, int wendepunkt);
     void Fortschrittweg(bool weg);
+    void eineStufeStaerker();
     kappen::Knoepfe knoepfe() const;
 
     Ui_FormSchwellentest* ui;
