@@ -1,5 +1,7 @@
 #include "abbruchfrage.h"
 
+#include "rueckfrage.h"
+
 #include <QCoreApplication>
 #include <QMessageBox>
 #include <QPushButton>
@@ -31,6 +33,7 @@ bool abbruchBestaetigt(const char* kontext)
     box.addButton(QCoreApplication::translate(kontext, "Weiter Testen"), QMessageBox::ActionRole);
     QPushButton* abbrechen
         = box.addButton(QCoreApplication::translate(kontext, "Test abbrechen"), QMessageBox::ActionRole);
+    rueckfrage::fingergerecht(box);
     box.exec();
     return box.clickedButton() == abbrechen;
 }
