@@ -103,6 +103,15 @@ QStringList zellIds()
     return ids;
 }
 
+// One row per locale of each named template, in the column "datei".
+void vorlagenZeilen(const QStringList& namen)
+{
+    QTest::addColumn<QString>("datei");
+    for (const QString& name : namen)
+        for (const QString& locale : locales)
+            QTest::newRow(qPrintable(name + " " + locale)) << name + "_" + locale + ".svg";
+}
+
 } // namespace
 
 void TestVorlagen::ids_data()
@@ -183,10 +192,7 @@ void TestVorlagen::ids()
 
 void TestVorlagen::aufbau_data()
 {
-    QTest::addColumn<QString>("datei");
-    for (const QString& name : alleVorlagen)
-        for (const QString& locale : locales)
-            QTest::newRow(qPrintable(name + " " + locale)) << name + "_" + locale + ".svg";
+    vorlagenZeilen(alleVorlagen);
 }
 
 // The report stacks the sections by their default size and draws every text itself from
@@ -224,9 +230,7 @@ void TestVorlagen::aufbau()
 
 void TestVorlagen::schwelleOhneFremdeZellIds_data()
 {
-    QTest::addColumn<QString>("datei");
-    for (const QString& locale : locales)
-        QTest::newRow(qPrintable(locale)) << "Schwellentest_" + locale + ".svg";
+    vorlagenZeilen({ "Schwellentest" });
 }
 
 // The report hides the grid with patterns searched anywhere in an id; any other id they
@@ -248,9 +252,7 @@ void TestVorlagen::schwelleOhneFremdeZellIds()
 
 void TestVorlagen::rahmen_data()
 {
-    QTest::addColumn<QString>("datei");
-    for (const QString& locale : locales)
-        QTest::newRow(qPrintable(locale)) << "Perzentile_" + locale + ".svg";
+    vorlagenZeilen({ "Perzentile" });
 }
 
 // The chart is drawn first, at twice its size 50 px right and 20 px down, and the frame

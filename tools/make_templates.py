@@ -46,6 +46,8 @@ QPainter::drawText and the remaining shapes with QSvgRenderer):
 import math
 import os
 import sys
+
+import generated_files
 from xml.sax.saxutils import escape, quoteattr
 
 ROOT = os.path.normpath(os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."))
@@ -556,18 +558,12 @@ def file_name(name, locale):
     return "%s_%s.svg" % (name, locale)
 
 
-def render_qrc():
-    lines = ["<RCC>", INDENT + '<qresource prefix="/svg/Vorlagen">']
-    for name, _ in TEMPLATES:
-        for locale in LOCALES:
-            f = file_name(name, locale)
-            lines.append(INDENT * 2 + '<file alias="%s">vorlagen/%s</file>' % (f, f))
-    lines += [INDENT + "</qresource>", "</RCC>"]
-    return "\n".join(lines) + "\n"
+def template_files():
+    return [file_name(name, locale) for name, _ in TEMPLATES for locale in LOCALES]
 
 
 def render_licenses():
-    files = "\n".join("- `%s`" % file_name(name, locale) for name, _ in TEMPLATES for locale in LOCALES)
+    files = "\n".join("- `%s`" % f for f in template_files())
     return """# Report templates of the `vorlagen` resource set
 
 The twelve SVG templates in this folder are our own work, made for Duftlotse and written by
@@ -590,34 +586,9 @@ def outputs():
     for name, draw in TEMPLATES:
         for lang, locale in enumerate(LOCALES):
             yield os.path.join(SVG_DIR, file_name(name, locale)), draw(lang)
-    yield QRC_PATH, render_qrc()
+    yield QRC_PATH, generated_files.qrc("/svg/Vorlagen", "vorlagen", template_files())
     yield LICENSES_PATH, render_licenses()
 
 
-def main():
-    check = "--check" in sys.argv[1:]
-    stale = []
-    for path, content in outputs():
-        data = content.encode("utf-8")
-        old = None
-        if os.path.exists(path):
-            with open(path, "rb") as f:
-                old = f.read()
-        if old == data:
-            continue
-        stale.append(os.path.relpath(path, ROOT))
-        if not check:
-            os.makedirs(os.path.dirname(path), exist_ok=True)
-            with open(path, "wb") as f:
-                f.write(data)
-    if check:
-        for path in stale:
-            print("out of date: " + path)
-        return 1 if stale else 0
-    for path in stale:
-        print("wrote " + path)
-    return 0
-
-
 if __name__ == "__main__":
-    sys.exit(main())
+    sys.exit(generated_files.main(ROOT, outputs()))
