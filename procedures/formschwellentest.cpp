@@ -2,6 +2,7 @@
 #include "ui_formschwellentest.h"
 
 #include "abbruchfrage.h"
+#include "doppeltipp.h"
 
 #include <QDebug>
 #include <QTimer>
@@ -30,6 +31,8 @@ FormSchwellentest::FormSchwellentest(QWidget* parent)
     takt->setSingleShot(true);
     takt->setInterval(100);
     connect(takt, &QTimer::timeout, this, &FormSchwellentest::Ablauf);
+    einfachTippen(
+        { ui->pushButton_Schwelle_Farbe_1, ui->pushButton_Schwelle_Farbe_2, ui->pushButton_Schwelle_Farbe_3 });
     sprachUpdate();
 }
 

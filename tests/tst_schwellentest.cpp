@@ -43,6 +43,7 @@ private slots:
     void staircaseRowsAreStoredAndScored();
     void capsRotateWithEveryAnswer();
     void pressDuringWaitEndsIt();
+    void doubleTapIsOneAnswer();
     void abortDeclinedThenConfirmedThenRestart();
 
 private:
@@ -184,6 +185,15 @@ void TestSchwellentest::pressDuringWaitEndsIt()
     QVERIFY(werte.contains(QVariantList { 0 }));
     QTRY_VERIFY(s->waiting());
     QVERIFY(s->events.isEmpty());
+}
+
+void TestSchwellentest::doubleTapIsOneAnswer()
+{
+    SCHRITT(starten());
+    // Its second press lands on the red cap of triplet 14, which the patient has not smelled yet.
+    SCHRITT(s->doubleTap(1));
+    QVERIFY(anweisung().contains(QStringLiteral("Nr. 14 ")));
+    QCOMPARE(s->caps(), (QStringList { blueCap, redCap, greenCap }));
 }
 
 void TestSchwellentest::abortDeclinedThenConfirmedThenRestart()
