@@ -4,6 +4,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QString>
+#include <QStringList>
 #include <QTest>
 
 #include <functional>
@@ -52,6 +53,15 @@ void clickAndAnswer(QAbstractButton* button, const QString& answer);
 // Runs `answer`, which starts a waiting time, and returns the milliseconds the bar takes from
 // 29 s to 27 s: about 2000 with one tick chain, half that with two; -1 if it never gets there.
 qint64 twoSecondsOfWaiting(QProgressBar* bar, const std::function<void()>& answer);
+
+// Smallest height of anything the examiner presses on the touch screen.
+constexpr int smallestButton = 48;
+
+// What an examiner could not read or press on `page` as it is laid out now: a widget reaching
+// out of the page (outside scroll areas), text cut off, a widget squeezed below its minimum
+// size, a button lower than smallestButton, a scroll area that scrolls sideways. One line per
+// problem, starting with the widget's object name; empty when the page is sound.
+QStringList layoutProblems(QWidget* page);
 
 inline const QString redCap = QStringLiteral("Rote Kappe");
 inline const QString greenCap = QStringLiteral("Grüne Kappe");
