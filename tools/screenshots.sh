@@ -1,0 +1,44 @@
+#!/usr/bin/env bash
+# Saves PNG pictures of every page of the main window and of the three test
+# screens mid-run, in German and in English, and prints the folder.
+#   bash tools/screenshots.sh [--groesse 1280x800] [--scale 2] [--ziel FOLDER]
+# --scale 2 renders with QT_SCALE_FACTOR=2 to check high-DPI screens. Beside the
+# pictures, <sprache>_pruefung.txt lists the measured minimum sizes and every
+# widget that is cut off, squeezed or too small to press.
+# The program runs headless and moves HOME into a private temporary folder before
+# anything reads settings, so the real user's settings are never touched.
+# Build folder: DUFTLOTSE_BUILD_DIR (default: build).
+set -euo pipefail
+
+here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+build="${DUFTLOTSE_BUILD_DIR:-$here/build}"
+groesse=1280x800
+scale=1
+ziel=""
+
+while [ $# -gt 0 ]; do
+    case "$1" in
+    --groesse) groesse="$2"; shift 2 ;;
+    --scale) scale="$2"; shift 2 ;;
+    --ziel) ziel="$2"; shift 2 ;;
+    *)
+        echo "usage: bash tools/screenshots.sh [--groesse BxH] [--scale N] [--ziel FOLDER]" >&2
+        exit 2
+        ;;
+    esac
+done
+
+cmake -S "$here" -B "$build" -DDUFTLOTSE_BUILD_TESTS=ON -DDUFTLOTSE_BUILD_TOOLS=ON >/dev/null
+cmake --build "$build" -j2 --target duftlotse_screenshots >/dev/null
+
+[ -n "$ziel" ] || ziel="$(mktemp -d -t duftlotse-bilder.XXXXXX)"
+mkdir -p "$ziel"
+
+for sprache in de en; do
+    QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR="$scale" LANG=C.UTF-8 LC_ALL=C.UTF-8 \
+        QT_LOGGING_RULES="default.debug=false" \
+        "$build/tools/screenshots/duftlotse_screenshots" --sprache "$sprache" --groesse "$groesse" --ziel "$ziel"
+done
+
+cat "$ziel"/*_pruefung.txt
+echo "$ziel"
