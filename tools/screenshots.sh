@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Saves PNG pictures of every page of the main window and of the three test
 # screens mid-run, in German and in English, and prints the folder.
-#   bash tools/screenshots.sh [--groesse 1280x800] [--scale 2] [--ziel FOLDER]
-# --scale 2 renders with QT_SCALE_FACTOR=2 to check high-DPI screens. Beside the
+#   bash tools/screenshots.sh [--groesse 1280x800] [--scale 2] [--ziel FOLDER] [--readme]
+# --scale 2 renders with QT_SCALE_FACTOR=2 to check high-DPI screens. --readme also
+# renews the three pictures that README.md shows (tools/screenshots/readme/). Beside the
 # pictures, <sprache>_pruefung.txt lists the measured minimum sizes and every
 # widget that is cut off, squeezed or too small to press.
 # The program runs headless and moves HOME into a private temporary folder before
@@ -15,14 +16,16 @@ build="${DUFTLOTSE_BUILD_DIR:-$here/build}"
 groesse=1280x800
 scale=1
 ziel=""
+readme=0
 
 while [ $# -gt 0 ]; do
     case "$1" in
     --groesse) groesse="$2"; shift 2 ;;
     --scale) scale="$2"; shift 2 ;;
     --ziel) ziel="$2"; shift 2 ;;
+    --readme) readme=1; shift ;;
     *)
-        echo "usage: bash tools/screenshots.sh [--groesse BxH] [--scale N] [--ziel FOLDER]" >&2
+        echo "usage: bash tools/screenshots.sh [--groesse BxH] [--scale N] [--ziel FOLDER] [--readme]" >&2
         exit 2
         ;;
     esac
@@ -39,6 +42,15 @@ for sprache in de en; do
         QT_LOGGING_RULES="default.debug=false" \
         "$build/tools/screenshots/duftlotse_screenshots" --sprache "$sprache" --groesse "$groesse" --ziel "$ziel"
 done
+
+if [ "$readme" = 1 ]; then
+    # Small enough for the repository: three-quarter size, 128 colours without dithering.
+    for bild in 00_pageDateneingabe:start 00_pageDateneingabe_ausgefuellt:daten \
+        05_page_Diskriminationstest_lauf:diskriminationstest; do
+        convert "$ziel/de_${bild%%:*}.png" -resize 75% -strip +dither -colors 128 \
+            "$here/tools/screenshots/readme/${bild##*:}.png"
+    done
+fi
 
 cat "$ziel"/*_pruefung.txt
 echo "$ziel"

@@ -154,6 +154,9 @@ void datenEintragen(MainWindow* fenster, bool deutsch)
     tippen(fenster, "lineEditUntersucherNachname", QStringLiteral("Albrecht"));
     finden<QPlainTextEdit>(fenster, "plainTextEditUntersucherBemerkung")
         ->setPlainText(deutsch ? QStringLiteral("HNO-Ambulanz, Raum 2") : QStringLiteral("ENT clinic, room 2"));
+    // No blinking cursor in the picture.
+    if (QWidget* fokus = QApplication::focusWidget())
+        fokus->clearFocus();
 }
 
 // Two pens with pictures that the bundle carries; the second choice of pen 1 is right.
