@@ -40,7 +40,8 @@ mkdir -p "$ziel"
 for sprache in de en; do
     QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR="$scale" LANG=C.UTF-8 LC_ALL=C.UTF-8 \
         QT_LOGGING_RULES="default.debug=false" \
-        "$build/tools/screenshots/duftlotse_screenshots" --sprache "$sprache" --groesse "$groesse" --ziel "$ziel"
+        "$build/tools/screenshots/duftlotse_screenshots" --sprache "$sprache" --groesse "$groesse" --ziel "$ziel" \
+        2> >(grep -v "does not support propagateSizeHints" >&2)
 done
 
 if [ "$readme" = 1 ]; then

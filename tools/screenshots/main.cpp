@@ -27,6 +27,8 @@
 #include <QTest>
 #include <QTextStream>
 
+#include <functional>
+
 namespace
 {
 
@@ -180,28 +182,38 @@ QString testname(MainWindow* fenster, TestArt art)
     return i < 0 ? QString() : auswahl->itemText(i);
 }
 
+// Shows a triplet screen, starts its run and presses one of its caps.
+template <typename Form> Form* tripletDruecken(MainWindow* fenster, int nummer, TestArt art, const char* kappe)
+{
+    fenster->setPage(nummer);
+    warten();
+    // Each test screen exists once, as its page.
+    auto* form = fenster->findChild<Form*>();
+    form->TestStart(art);
+    QTest::mouseClick(finden<QPushButton>(form, kappe), Qt::LeftButton);
+    return form;
+}
+
+void abwarten(const std::function<bool()>& bedingung, const char* sonst)
+{
+    if (!QTest::qWaitFor(bedingung, 5000))
+        qWarning("%s", sonst);
+}
+
 void testlaeufe(MainWindow* fenster, Aufnahme& aufnahme, bool deutsch)
 {
     // Threshold: the first triplet with its three caps, right after the examiner confirmed the red pen.
-    fenster->setPage(3);
-    warten();
-    auto* schwelle = finden<FormSchwellentest>(fenster, "page_schwellentest");
-    schwelle->TestStart(Schwellentest);
-    QTest::mouseClick(finden<QPushButton>(schwelle, "pushButton_Schwelle_Farbe_1"), Qt::LeftButton);
+    auto* schwelle = tripletDruecken<FormSchwellentest>(fenster, 3, Schwellentest, "pushButton_Schwelle_Farbe_1");
     auto* dritteKappe = finden<QPushButton>(schwelle, "pushButton_Schwelle_Farbe_3");
-    if (!QTest::qWaitFor([&] { return dritteKappe->isVisible(); }, 5000))
-        qWarning("threshold screen never showed its caps");
+    abwarten([&] { return dritteKappe->isVisible(); }, "threshold screen never showed its caps");
     aufnahme.seite(3, QStringLiteral("_lauf"));
 
     // Discrimination: the second triplet while the waiting time runs.
-    fenster->setPage(5);
-    warten();
-    auto* diskri = finden<FormDiskriminationstest>(fenster, "page_Diskriminationstest");
-    diskri->TestStart(Diskriminationstest);
-    QTest::mouseClick(finden<QPushButton>(diskri, "pushButton_Diskrimination_Farbe_2"), Qt::LeftButton);
+    auto* diskri = tripletDruecken<FormDiskriminationstest>(
+        fenster, 5, Diskriminationstest, "pushButton_Diskrimination_Farbe_2");
     auto* balken = finden<QProgressBar>(diskri, "progressBar");
-    if (!QTest::qWaitFor([&] { return balken->value() > 0 && balken->value() < 30; }, 5000))
-        qWarning("discrimination screen never started its waiting time");
+    abwarten([&] { return balken->value() > 0 && balken->value() < 30; },
+        "discrimination screen never started its waiting time");
     aufnahme.seite(5, QStringLiteral("_lauf"));
 
     // Identification with pictures; the screen sizes its pictures from the laid-out buttons.
