@@ -14,6 +14,8 @@ import os
 import sys
 import xml.etree.ElementTree as ET
 
+import generated_files
+
 ROOT = os.path.normpath(os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."))
 XML_DIR = os.path.join(ROOT, "resources", "xml")
 QRC_PATH = os.path.join(ROOT, "resources", "test_xmls.qrc")
@@ -204,21 +206,11 @@ def file_name(defn, locale):
     return "%s_%s.xml" % (defn["base"], locale)
 
 
-def render_qrc():
-    lines = ["<RCC>", INDENT + '<qresource prefix="/xml">']
-    for defn in DEFINITIONS:
-        for locale in LOCALES:
-            name = file_name(defn, locale)
-            lines.append(INDENT * 2 + '<file alias="%s">xml/%s</file>' % (name, name))
-    lines += [INDENT + "</qresource>", "</RCC>"]
-    return "\n".join(lines) + "\n"
-
-
 def outputs():
     for defn in DEFINITIONS:
         for locale in LOCALES:
             yield os.path.join(XML_DIR, file_name(defn, locale)), render(defn, locale)
-    yield QRC_PATH, render_qrc()
+    yield QRC_PATH, generated_files.qrc("/xml", "xml", [file_name(d, l) for d in DEFINITIONS for l in LOCALES])
 
 
 def summary():
@@ -244,31 +236,5 @@ def summary():
                 values["Maxwert"], ",".join(bands)))
 
 
-def main():
-    check = "--check" in sys.argv[1:]
-    stale = []
-    for path, content in outputs():
-        data = content.encode("utf-8")
-        old = None
-        if os.path.exists(path):
-            with open(path, "rb") as f:
-                old = f.read()
-        if old == data:
-            continue
-        stale.append(os.path.relpath(path, ROOT))
-        if not check:
-            os.makedirs(os.path.dirname(path), exist_ok=True)
-            with open(path, "wb") as f:
-                f.write(data)
-    if check:
-        for path in stale:
-            print("out of date: " + path)
-        return 1 if stale else 0
-    for path in stale:
-        print("wrote " + path)
-    summary()
-    return 0
-
-
 if __name__ == "__main__":
-    sys.exit(main())
+    sys.exit(generated_files.main(ROOT, outputs(), summary))
