@@ -175,6 +175,8 @@ QFont schriftVon(const Stil& s)
     QFont schrift(s.family.isEmpty() ? QStringLiteral("Noto Sans") : s.family);
     schrift.setStyleHint(QFont::SansSerif);
     schrift.setHintingPreference(QFont::PreferNoHinting);
+    // Ligatures would reach the PDF as single glyphs ("fi"), and a search for the plain letters would miss them.
+    schrift.setStyleStrategy(QFont::PreferNoShaping);
     // CSS weights 100 to 900 on Qt's scale.
     static const int gewichte[] = { QFont::Thin, QFont::ExtraLight, QFont::Light, QFont::Normal, QFont::Medium,
         QFont::DemiBold, QFont::Bold, QFont::ExtraBold, QFont::Black };

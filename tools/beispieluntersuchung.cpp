@@ -88,10 +88,10 @@ void identifikation(Datenbank& db, int nase, const QVector<int>& fehler)
 
 } // namespace
 
-void untersuchungSpeichern(Datenbank& db)
+void untersuchungSpeichern(Datenbank& db, const QString& personencode)
 {
     db.PatientSpeichern(QStringLiteral("Jörg"), QStringLiteral("Müller"), QStringLiteral("14.03.1961"),
-        QStringLiteral("männlich"), QStringLiteral("Müller"), QStringLiteral("JM-0815"),
+        QStringLiteral("männlich"), QStringLiteral("Müller"), personencode,
         QStringLiteral("Hauptstraße 12, 02826 Görlitz"), QStringLiteral("03581 123456"), QStringLiteral("Nichtraucher"),
         QStringLiteral("Riechminderung seit Infekt"));
     db.UntersucherSpeichern(

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 class Datenbank;
 
 namespace beispiel
@@ -7,7 +9,6 @@ namespace beispiel
 
 // Fills the store with one complete extended examination of a sample patient: threshold, discrimination
 // and identification, each on the left, the right and both sides, with the answers a real run would give.
-// The person code is "JM-0815".
-void untersuchungSpeichern(Datenbank& db);
+void untersuchungSpeichern(Datenbank& db, const QString& personencode = QStringLiteral("JM-0815"));
 
 } // namespace beispiel
