@@ -1,6 +1,8 @@
 // The report header: patient, examiner, scores per side and the verdict; then the sections and the chart.
 #include "ergebnis.h"
 
+#include <QSet>
+
 namespace
 {
 
@@ -29,39 +31,28 @@ int Ergebnis::ErgebnisEintragenKopf(QByteArray* svgdaten)
     for (auto it = untersucher.cbegin(); it != untersucher.cend(); ++it)
         TextSetzen(doc, it.key(), it.value());
 
-    bool iss_mit_Screening = false;
-    bool iss_mit_Identifikation = false;
-    bool iss_mit_Schwelle = false;
-    bool iss_mit_Diskrimination = false;
+    // The header row of each kind of test and where its best score is kept; the extended test's own record
+    // has no row, so the ids written for it name nothing.
+    struct Zeile {
+        TestArt art;
+        const char* name;
+        double TestErgebnisse::*bester;
+    };
+    static const Zeile zeilen[] = { { Screening12, "Screening", &TestErgebnisse::maxScreening },
+        { Identifikationstest_blau, "Identifikation", &TestErgebnisse::maxIdentifikation },
+        { Schwellentest, "Schwelle", &TestErgebnisse::maxSchwelle },
+        { Diskriminationstest, "Diskrimination", &TestErgebnisse::maxDiskrimination } };
+    QSet<TestArt> vorhanden;
     const QString schwarz = QStringLiteral("000000");
     for (const TestErgebnis& ergebnis : liste) {
         QString test;
         double bester = 0;
-        switch (ergebnis.testArt) {
-        case Screening12:
-            test = QStringLiteral("Screening");
-            bester = ergebnisse.maxScreening;
-            iss_mit_Screening = true;
-            break;
-        case Identifikationstest_blau:
-            test = QStringLiteral("Identifikation");
-            bester = ergebnisse.maxIdentifikation;
-            iss_mit_Identifikation = true;
-            break;
-        case Schwellentest:
-            test = QStringLiteral("Schwelle");
-            bester = ergebnisse.maxSchwelle;
-            iss_mit_Schwelle = true;
-            break;
-        case Diskriminationstest:
-            test = QStringLiteral("Diskrimination");
-            bester = ergebnisse.maxDiskrimination;
-            iss_mit_Diskrimination = true;
-            break;
-        case TestLadenAlle:
-        case ExtendedTest:
-            // The extended test's own record has no row of its own; the ids below then name nothing.
-            break;
+        for (const Zeile& zeile : zeilen) {
+            if (zeile.art == ergebnis.testArt) {
+                test = QLatin1String(zeile.name);
+                bester = ergebnisse.*zeile.bester;
+                vorhanden.insert(zeile.art);
+            }
         }
 
         static const char* const haken[] = { "hakenLinks", "hakenRechts", "hakenBilateral" };
@@ -96,13 +87,13 @@ int Ergebnis::ErgebnisEintragenKopf(QByteArray* svgdaten)
     svgdatenSchwelle.clear();
     svgdatenDiskrimination.clear();
     svgdatenIdentifikation.clear();
-    if (iss_mit_Screening)
+    if (vorhanden.contains(Screening12))
         ErgebnisEintragenScreening(&svgdatenScreening, liste);
-    if (iss_mit_Schwelle)
+    if (vorhanden.contains(Schwellentest))
         ErgebnisEintragenSchwelle(&svgdatenSchwelle, liste);
-    if (iss_mit_Diskrimination)
+    if (vorhanden.contains(Diskriminationstest))
         ErgebnisEintragenDiskrimination(&svgdatenDiskrimination, liste);
-    if (iss_mit_Identifikation)
+    if (vorhanden.contains(Identifikationstest_blau))
         ErgebnisEintragenIdentifikation(&svgdatenIdentifikation, liste);
 
     Perzentile_zeichnen(liste);

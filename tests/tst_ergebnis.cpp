@@ -104,17 +104,26 @@ Diagramm lesen(const QByteArray& svg)
 const QStringList vierBaender { "5-15", "16-35", "36-55", ">55" };
 const QStringList neunBaender { "5-10", "11-20", "21-30", "31-40", "41-50", "51-60", "61-70", "71-80", ">81" };
 
-PerzentilDaten schwellentest(int jahre)
+PerzentilDaten diagramm(double normal, int gesamt, double anosmie, double supersmeller, const QStringList& baender,
+    const QList<double>& zehnte, int jahre, double ergebnis)
 {
     PerzentilDaten d;
-    d.normal = 6.5;
-    d.Gesamtmessungen = 16;
-    d.anosmie = 1;
-    d.kurven[0] = { "10", vierBaender, { 4.3, 6.5, 5.5, 2.75 } };
+    d.normal = normal;
+    d.Gesamtmessungen = gesamt;
+    d.anosmie = anosmie;
+    d.supersmeller = supersmeller;
+    d.kurven[0] = { "10", baender, zehnte };
+    d.Jahre = jahre;
+    d.ergebnis = ergebnis;
+    return d;
+}
+
+// The shipped threshold test: scale 16, norm 6.5, anosmia limit 1, four bands.
+PerzentilDaten schwellentest(int jahre)
+{
+    PerzentilDaten d = diagramm(6.5, 16, 1, 0, vierBaender, { 4.3, 6.5, 5.5, 2.75 }, jahre, 8);
     d.kurven[1] = { "50", vierBaender, { 6.75, 9.0, 8.75, 7.5 } };
     d.kurven[2] = { "90", vierBaender, { 12, 13.75, 13.6, 12.6 } };
-    d.Jahre = jahre;
-    d.ergebnis = 8;
     return d;
 }
 
@@ -307,24 +316,13 @@ private slots:
         QTest::newRow("band of three numbers ends the search")
             << dreiteilig << QRectF(5, 0, 100, 59) << QRectF(5, 93, 100, 6) << keine << QStringList() << QPointF();
 
-        PerzentilDaten screening;
-        screening.normal = 10;
-        screening.Gesamtmessungen = 12;
-        screening.kurven[0] = { "10", neunBaender, { 7.5, 8, 9, 9, 9, 6, 5, 4, 5 } };
-        screening.Jahre = 80;
-        screening.ergebnis = 9;
+        const PerzentilDaten screening = diagramm(10, 12, 0, 0, neunBaender, { 7.5, 8, 9, 9, 9, 6, 5, 4, 5 }, 80, 9);
         QTest::newRow("screening, scale 12, aged 80: 71-80")
             << screening << QRectF(5, 0, 100, 16) << keine << keine
             << QStringList { "1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11", "12" } << QPointF(92.5, 25);
 
-        PerzentilDaten extended;
-        extended.normal = 30.75;
-        extended.Gesamtmessungen = 48;
-        extended.anosmie = 16;
-        extended.supersmeller = 41.5;
-        extended.kurven[0] = { "10", neunBaender, { 19.4, 28.5, 30.75, 30.5, 28.15, 27.25, 24.88, 19.2, 13 } };
-        extended.Jahre = 81;
-        extended.ergebnis = 24;
+        const PerzentilDaten extended = diagramm(
+            30.75, 48, 16, 41.5, neunBaender, { 19.4, 28.5, 30.75, 30.5, 28.15, 27.25, 24.88, 19.2, 13 }, 81, 24);
         QTest::newRow("extended, scale 48, aged 81: >81")
             << extended << QRectF(5, 0, 100, 35) << QRectF(5, 66, 100, 33) << QRectF(5, 0, 100, 100 - 41.5 * 100 / 48)
             << QStringList { "3", "6", "9", "12", "15", "18", "21", "24", "27", "30", "33", "36", "39", "42", "45",
