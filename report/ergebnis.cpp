@@ -31,9 +31,10 @@ struct Abschnitte {
     bool mitPerzentilen;
 };
 
+// Height in template pixels; a section that is absent takes no room.
 double hoehe(const SvgSeite& seite)
 {
-    return seite.defaultSize().height();
+    return qMax(0, seite.defaultSize().height());
 }
 
 // Draws the stack at `massstab` device units per template pixel. On paper (`seiten` set) a section that ends
@@ -84,7 +85,8 @@ bool pdfSchreiben(const QString& pfad, const Abschnitte& abschnitte)
         return false;
     }
     QTemporaryFile entwurf(ziel.absolutePath() + QStringLiteral("/.") + ziel.fileName() + QStringLiteral(".XXXXXX"));
-    if (!entwurf.open()) {
+    // Asking for the name gives the file one where the system made it without.
+    if (!entwurf.open() || entwurf.fileName().isEmpty()) {
         qDebug() << "Ergebnis: keine Zwischendatei" << entwurf.fileTemplate() << entwurf.errorString();
         return false;
     }
@@ -148,7 +150,7 @@ Ergebnis::Ergebnis(QObject* parent, QLabel* label, Datenbank* DB)
 
     const SvgSeite kopf(svgdaten);
     qDebug() << "SVG korrekt" << kopf.isValid();
-    int Seitenlaenge = qMax(0, kopf.defaultSize().height());
+    int Seitenlaenge = static_cast<int>(hoehe(kopf));
     const SvgSeite screening(svgdatenScreening);
     const SvgSeite schwelle(svgdatenSchwelle);
     const SvgSeite diskrimination(svgdatenDiskrimination);
