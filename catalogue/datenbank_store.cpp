@@ -263,15 +263,20 @@ void Datenbank::PatientLoeschen(int PatientID)
 
 bool Datenbank::TestLoeschen(int ID)
 {
+    // With no test started, "the current test" is none; its id -1 must not turn into "all tests".
+    const bool keinAktueller = ID == 0 && TestID < 0;
     if (ID == 0)
         ID = TestID;
 
     QSqlQuery query(memdb);
-    bool vorbereitet = query.prepare(
-        ID == -1 ? QStringLiteral("DELETE FROM `Test`;") : QStringLiteral("DELETE FROM `Test` WHERE ID = :ID;"));
-    query.bindValue(QStringLiteral(":ID"), ID);
-    if (!vorbereitet || !query.exec())
-        sqlFehler("Datenbank::TestDaten", query, "  ");
+    bool vorbereitet;
+    if (!keinAktueller) {
+        vorbereitet = query.prepare(
+            ID == -1 ? QStringLiteral("DELETE FROM `Test`;") : QStringLiteral("DELETE FROM `Test` WHERE ID = :ID;"));
+        query.bindValue(QStringLiteral(":ID"), ID);
+        if (!vorbereitet || !query.exec())
+            sqlFehler("Datenbank::TestDaten", query, "  ");
+    }
 
     vorbereitet = query.prepare(QStringLiteral("SELECT * FROM `Test`;"));
     query.bindValue(QStringLiteral(":ID"), ID);

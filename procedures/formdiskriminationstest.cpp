@@ -3,6 +3,7 @@
 
 #include "abbruchfrage.h"
 #include "datenbank.h"
+#include "doppeltipp.h"
 
 #include <QTimer>
 
@@ -31,6 +32,8 @@ FormDiskriminationstest::FormDiskriminationstest(QWidget* parent)
     takt->setSingleShot(true);
     takt->setInterval(100);
     connect(takt, &QTimer::timeout, this, &FormDiskriminationstest::Ablauf);
+    einfachTippen({ ui->pushButton_Diskrimination_Farbe_1, ui->pushButton_Diskrimination_Farbe_2,
+        ui->pushButton_Diskrimination_Farbe_3 });
     sprachUpdate();
 }
 

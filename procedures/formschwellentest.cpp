@@ -2,6 +2,7 @@
 #include "ui_formschwellentest.h"
 
 #include "abbruchfrage.h"
+#include "doppeltipp.h"
 
 #include <QDebug>
 #include <QTimer>
@@ -9,6 +10,9 @@
 namespace
 {
 const char* const kontext = "FormSchwellentest";
+constexpr int schwaechstesTriplet = 16;
+// Correct answers in a row at the weakest triplet after which the run ends as recognised there.
+constexpr int zehnMalRichtig = 10;
 // The shared cap and instruction texts are translated in this screen's context;
 // listed here so that lupdate files them under it.
 [[maybe_unused]] const char* const geteilteTexte[] = {
@@ -30,6 +34,8 @@ FormSchwellentest::FormSchwellentest(QWidget* parent)
     takt->setSingleShot(true);
     takt->setInterval(100);
     connect(takt, &QTimer::timeout, this, &FormSchwellentest::Ablauf);
+    einfachTippen(
+        { ui->pushButton_Schwelle_Farbe_1, ui->pushButton_Schwelle_Farbe_2, ui->pushButton_Schwelle_Farbe_3 });
     sprachUpdate();
 }
 
@@ -86,8 +92,9 @@ void FormSchwellentest::Ablauf()
         ui->pushButton_Schwelle_Farbe_1->setText(tr("bestätigen"));
         ui->pushButton_Schwelle_Farbe_2->hide();
         ui->pushButton_Schwelle_Farbe_3->hide();
-        triplet = 16;
+        triplet = schwaechstesTriplet;
         treffer = 0;
+        richtigBei16 = 0;
         wartezeit = 0;
         Fortschrittweg(true);
         wendepunkte.clear();
@@ -115,11 +122,7 @@ void FormSchwellentest::Ablauf()
         ablauf_schritt = eingabeAbwaerts2erSchritte;
         break;
     case eingabeAbwaerts2erSchritte:
-        if (ausgewaehlt == kappen::Rot)
-            ablauf_schritt = richtigAbwaerts2erSchritte;
-        else if (ausgewaehlt == kappen::Gruen || ausgewaehlt == kappen::Blau)
-            ablauf_schritt = falschAbwaerts2erSchritte;
-        ausgewaehlt = -1;
+        antwortLesen(richtigAbwaerts2erSchritte, falschAbwaerts2erSchritte);
         break;
     case richtigAbwaerts2erSchritte:
         qDebug() << "richtigAbwaerts2erSchritte" << treffer << triplet;
@@ -152,7 +155,7 @@ void FormSchwellentest::Ablauf()
         ausgewaehlteSpeichern(triplet, true, WendepunktNr);
         qDebug() << "wendeAbwaerts" << treffer << triplet << wendepunkte.size();
         treffer = 0;
-        if (triplet < 16)
+        if (triplet < schwaechstesTriplet)
             ++triplet;
         ablauf_schritt = sucheAufwaerts;
         break;
@@ -163,25 +166,24 @@ void FormSchwellentest::Ablauf()
         ablauf_schritt = eingabeAufwaerts;
         break;
     case eingabeAufwaerts:
-        if (ausgewaehlt == kappen::Rot)
-            ablauf_schritt = richtigAufwaerts;
-        else if (ausgewaehlt == kappen::Gruen || ausgewaehlt == kappen::Blau)
-            ablauf_schritt = wendeAufwaerts;
-        ausgewaehlt = -1;
+        antwortLesen(richtigAufwaerts, wendeAufwaerts);
         break;
     case richtigAufwaerts:
         qDebug() << "richtigAufwaerts" << triplet;
         ausgewaehlteSpeichern(triplet, true, WendepunktNr);
         ++treffer;
         if (treffer > 1) {
-            if (triplet < 16)
+            if (triplet < schwaechstesTriplet)
                 ++triplet;
             treffer = 0;
         }
         tripletTextAusgabe(triplet);
         wartezeit = kappen::WartezeitTicks;
         KnoeppchenWechselDich();
-        ablauf_schritt = sucheAufwaerts;
+        // A patient who keeps recognising the weakest triplet never gives the search a
+        // reversal. The fast descent turns after two correct answers and the downward
+        // search never reaches 16, so the tenth in a row always comes here.
+        ablauf_schritt = richtigBei16 >= zehnMalRichtig ? riechtganzgut : sucheAufwaerts;
         break;
     case wendeAufwaerts:
         ++WendepunktNr;
@@ -195,11 +197,7 @@ void FormSchwellentest::Ablauf()
         ablauf_schritt = eingabeAbwaerts;
         break;
     case eingabeAbwaerts:
-        if (ausgewaehlt == kappen::Rot)
-            ablauf_schritt = richtigAbwaerts;
-        else if (ausgewaehlt == kappen::Gruen || ausgewaehlt == kappen::Blau)
-            ablauf_schritt = falschAbwaerts;
-        ausgewaehlt = -1;
+        antwortLesen(richtigAbwaerts, falschAbwaerts);
         break;
     case richtigAbwaerts:
         qDebug() << "richtigAbwaerts" << treffer << triplet;
@@ -216,11 +214,10 @@ void FormSchwellentest::Ablauf()
         break;
     case riechtganzschlecht:
         // The missing reversal points all lie at the strongest triplet.
-        while (WendepunktNr <= 7) {
-            ausgewaehlteSpeichern(1, false, WendepunktNr);
-            ++WendepunktNr;
-        }
-        ablauf_schritt = ergebnis_berechnen;
+        auffuellen(1, false);
+        break;
+    case riechtganzgut:
+        auffuellen(schwaechstesTriplet, true);
         break;
     case ergebnis_berechnen: {
         // The run is closed before the signals go out, so a receiver may start the
@@ -241,6 +238,28 @@ void FormSchwellentest::Ablauf()
         return;
     }
     takt->start();
+}
+
+void FormSchwellentest::antwortLesen(ablauf_schritte richtig, ablauf_schritte falsch)
+{
+    if (ausgewaehlt == kappen::Rot || ausgewaehlt == kappen::Gruen || ausgewaehlt == kappen::Blau) {
+        const bool erkannt = ausgewaehlt == kappen::Rot;
+        // Answers are counted, not rows: some answers write no row of their own, others two.
+        richtigBei16 = erkannt && triplet == schwaechstesTriplet ? richtigBei16 + 1 : 0;
+        ablauf_schritt = erkannt ? richtig : falsch;
+    }
+    ausgewaehlt = -1;
+}
+
+// Ends a run that cannot reach seven reversal points: the missing ones are written at
+// `triplet`, the first row repeating the current number.
+void FormSchwellentest::auffuellen(int triplet, bool erkannt)
+{
+    while (WendepunktNr <= 7) {
+        ausgewaehlteSpeichern(triplet, erkannt, WendepunktNr);
+        ++WendepunktNr;
+    }
+    ablauf_schritt = ergebnis_berechnen;
 }
 
 void FormSchwellentest::eineStufeStaerker()

@@ -35,6 +35,7 @@ public:
         richtigAbwaerts,
         falschAbwaerts,
         ergebnis_berechnen,
+        riechtganzgut,
     };
 
     explicit FormSchwellentest(QWidget* parent = nullptr);
@@ -62,6 +63,8 @@ private:
     void KnoeppchenWechselDich();
     void tripletTextAusgabe(int triplet);
     void ausgewaehlteSpeichern(int triplet, bool erkannt, int wendepunkt);
+    void antwortLesen(ablauf_schritte richtig, ablauf_schritte falsch);
+    void auffuellen(int triplet, bool erkannt);
     void Fortschrittweg(bool weg);
     void eineStufeStaerker();
     kappen::Knoepfe knoepfe() const;
@@ -77,4 +80,6 @@ private:
     int wartezeit = 0;
     int treffer = 0;
     int WendepunktNr = 0;
+    // Correct answers in a row at the weakest triplet, where the upward search cannot turn.
+    int richtigBei16 = 0;
 };

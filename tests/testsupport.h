@@ -96,6 +96,18 @@ template <typename Form> struct TripletScreen {
         QTest::mouseClick(cap(index), Qt::LeftButton);
         QTRY_VERIFY(caps() != before || events.size() > logged);
     }
+    // A double tap: the click is taken as an answer, and the second press of the double-click
+    // reaches the same place after the caps have turned. The waiting time that the answer
+    // started then counts on to 29 s; taken as one more answer, that press would end it at once.
+    void doubleTap(int index)
+    {
+        answer(index);
+        if (QTest::currentTestFailed())
+            return;
+        QTest::mouseDClick(cap(index), Qt::LeftButton);
+        QTest::mouseRelease(cap(index), Qt::LeftButton);
+        QTRY_COMPARE(bar()->value(), 29);
+    }
     void abort(const QString& reply)
     {
         clickAndAnswer(child<QPushButton>(form, QStringLiteral("pushButton_Abbruch_%1").arg(name)), reply);

@@ -2,6 +2,8 @@
 #include "formdiskriminationstest.h"
 #include "testsupport.h"
 
+#include <QLabel>
+
 #include <memory>
 
 using Seite = testsupport::TripletScreen<FormDiskriminationstest>;
@@ -16,6 +18,8 @@ private slots:
 
     void sameButtonSixteenTimes_data();
     void sameButtonSixteenTimes();
+    void doubleTapIsOneAnswer_data();
+    void doubleTapIsOneAnswer();
     void abortThenRestartBeginsAfresh();
 
 private:
@@ -79,6 +83,31 @@ void TestDiskriminationstest::sameButtonSixteenTimes()
     // The codes must be stored before the end is announced, which moves on to the next test.
     QTRY_COMPARE(s->events, (QStringList { "codes", "beendet 0" }));
     QCOMPARE(codeZiffern(), erwartet);
+}
+
+void TestDiskriminationstest::doubleTapIsOneAnswer_data()
+{
+    QTest::addColumn<QString>("tipps");
+    QTest::addColumn<int>("triplet");
+
+    // k = a click, taken as an answer; d = a double tap.
+    QTest::newRow("a double tap") << "d" << 2;
+    QTest::newRow("two double taps") << "dd" << 3;
+    QTest::newRow("two separate clicks") << "kk" << 3;
+}
+
+void TestDiskriminationstest::doubleTapIsOneAnswer()
+{
+    QFETCH(QString, tipps);
+    QFETCH(int, triplet);
+
+    s->form->TestStart(Diskriminationstest);
+    for (QChar tipp : tipps)
+        SCHRITT(tipp == 'd' ? s->doubleTap(1) : s->answer(1));
+    QVERIFY(testsupport::child<QLabel>(s->form, "labelDiskriminationStiftNummer")
+                ->text()
+                .contains(QStringLiteral("Nr. %1 ").arg(triplet)));
+    QVERIFY(s->events.isEmpty());
 }
 
 void TestDiskriminationstest::abortThenRestartBeginsAfresh()

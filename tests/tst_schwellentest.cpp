@@ -43,6 +43,7 @@ private slots:
     void staircaseRowsAreStoredAndScored();
     void capsRotateWithEveryAnswer();
     void pressDuringWaitEndsIt();
+    void doubleTapIsOneAnswer();
     void abortDeclinedThenConfirmedThenRestart();
 
 private:
@@ -110,6 +111,16 @@ void TestSchwellentest::staircaseRowsAreStoredAndScored_data()
         << "ffffffff rr f f"
         << "16f0 14f0 12f0 10f0 8f0 6f0 4f0 2f0 1r0 1r1 2f2 1f2 1f2 1f3 1f4 1f5 1f6 1f7"
         << QList<int> { 1, 2, 1, 1, 1, 1, 1 } << 1.0;
+    // A search that never turns at the weakest triplet ends after ten correct answers in a
+    // row there, filled up with reversals at 16.
+    QTest::newRow("recognises 16 from the first presentation")
+        << "rr rrrrrrrr"
+        << "16r0 16r1 16r1 16r1 16r1 16r1 16r1 16r1 16r1 16r1 16r1 16r2 16r3 16r4 16r5 16r6 16r7"
+        << QList<int> { 16, 16, 16, 16, 16, 16, 16 } << 16.0;
+    QTest::newRow("a wrong answer and triplet 15 start the count of ten afresh")
+        << "rr f rr rrrrrrrrrr"
+        << "16r0 16r1 16f2 15r2 15r2 15r3 16r3 16r3 16r3 16r3 16r3 16r3 16r3 16r3 16r3 16r3 16r3 16r4 16r5 16r6 16r7"
+        << QList<int> { 16, 16, 15, 16, 16, 16, 16 } << 16.0;
     QTest::newRow("seven ordinary reversals") << siebenWendepunkte
                                               << "16f0 14f0 12r0 12r1 13r1 13r1 14f2 13r2 13r2 13r3 14f4 13f4 12r4 "
                                                  "12r4 12r5 13r5 13f6 12r6 12r6 12r7"
@@ -184,6 +195,15 @@ void TestSchwellentest::pressDuringWaitEndsIt()
     QVERIFY(werte.contains(QVariantList { 0 }));
     QTRY_VERIFY(s->waiting());
     QVERIFY(s->events.isEmpty());
+}
+
+void TestSchwellentest::doubleTapIsOneAnswer()
+{
+    SCHRITT(starten());
+    // Its second press lands on the red cap of triplet 14, which the patient has not smelled yet.
+    SCHRITT(s->doubleTap(1));
+    QVERIFY(anweisung().contains(QStringLiteral("Nr. 14 ")));
+    QCOMPARE(s->caps(), (QStringList { blueCap, redCap, greenCap }));
 }
 
 void TestSchwellentest::abortDeclinedThenConfirmedThenRestart()

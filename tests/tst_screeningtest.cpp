@@ -61,6 +61,8 @@ private slots:
     void durchlauf();
     void ueberzaehligeDrueckeUndLueckenImDatensatz_data();
     void ueberzaehligeDrueckeUndLueckenImDatensatz();
+    void doppeltipp_data();
+    void doppeltipp();
     void stiftMarke_data();
     void stiftMarke();
     void abbruchFrage_data();
@@ -188,6 +190,40 @@ void TestScreeningtest::ueberzaehligeDrueckeUndLueckenImDatensatz()
         s.waehle(i % 4 + 1);
     s.form.StiftGefunden(2, 1);
     QCOMPARE(s.ereignisse.join(' '), erwartet);
+}
+
+void TestScreeningtest::doppeltipp_data()
+{
+    QTest::addColumn<QString>("tipps");
+    QTest::addColumn<QStringList>("erwartet");
+
+    // k = click, d = double-click, l = release, each followed by the choice; expected "pen:choice".
+    QTest::newRow("Doppelklick und Loslassen") << "d1 l1" << QStringList {};
+    QTest::newRow("Doppeltipp: Klick, Doppelklick, Loslassen") << "k1 d1 l1" << QStringList { "1:1" };
+    QTest::newRow("Doppeltipp, dann ein Klick für Stift 2") << "k2 d2 l2 k4" << QStringList { "1:2", "2:4" };
+    QTest::newRow("zwei einzelne Klicks") << "k3 k3" << QStringList { "1:3", "2:3" };
+}
+
+void TestScreeningtest::doppeltipp()
+{
+    QFETCH(QString, tipps);
+    QFETCH(QStringList, erwartet);
+
+    Bildschirm s(ausKatalog(Screening12));
+    s.form.TestStart(1);
+    for (const QString& tipp : tipps.split(' ')) {
+        QToolButton* knopf = s.knopf(tipp.at(1).digitValue());
+        if (tipp.at(0) == 'k')
+            QTest::mouseClick(knopf, Qt::LeftButton);
+        else if (tipp.at(0) == 'd')
+            QTest::mouseDClick(knopf, Qt::LeftButton);
+        else
+            QTest::mouseRelease(knopf, Qt::LeftButton);
+    }
+    QStringList antworten;
+    for (const QList<QVariant>& zeile : s.zeilen)
+        antworten << QStringLiteral("%1:%2").arg(zeile.at(0).toInt()).arg(zeile.at(2).toInt());
+    QCOMPARE(antworten, erwartet);
 }
 
 void TestScreeningtest::stiftMarke_data()

@@ -200,11 +200,15 @@ private slots:
         QTest::addColumn<int>("patient");
         QTest::addColumn<bool>("testsUebrig");
         QTest::addColumn<QStringList>("uebrig");
+        QTest::addColumn<bool>("ohneTest");
 
-        QTest::newRow("0: last started test, no patient") << 0 << 0 << true << QStringList { "T1", "P1", "P2" };
-        QTest::newRow("by id") << 1 << 2 << true << QStringList { "T2", "P1" };
-        QTest::newRow("-1: everything") << -1 << -1 << false << QStringList {};
-        QTest::newRow("unknown id; any negative patient id") << 9 << -5 << true << QStringList { "T1", "T2" };
+        QTest::newRow("0: last started test, no patient")
+            << 0 << 0 << true << QStringList { "T1", "P1", "P2" } << false;
+        QTest::newRow("0 before any test was started: nothing")
+            << 0 << 0 << true << QStringList { "T1", "T2", "P1", "P2" } << true;
+        QTest::newRow("by id") << 1 << 2 << true << QStringList { "T2", "P1" } << false;
+        QTest::newRow("-1: everything") << -1 << -1 << false << QStringList {} << false;
+        QTest::newRow("unknown id; any negative patient id") << 9 << -5 << true << QStringList { "T1", "T2" } << false;
     }
 
     void loeschen()
@@ -213,13 +217,16 @@ private slots:
         QFETCH(int, patient);
         QFETCH(bool, testsUebrig);
         QFETCH(QStringList, uebrig);
+        QFETCH(bool, ohneTest);
 
         for (int nase = 0; nase < 2; ++nase) {
             patientUndUntersucher(*db);
             db->TestStartSpeichern("Diskriminationstest", nase, 0);
             db->DiskriminationSpeicher(QByteArray(16, 1));
         }
-        QCOMPARE(db->TestLoeschen(test), testsUebrig);
+        // A second store on the same tables has started no test of its own.
+        Datenbank ohneLauf(nullptr);
+        QCOMPARE((ohneTest ? ohneLauf : *db).TestLoeschen(test), testsUebrig);
         db->PatientLoeschen(patient);
         QCOMPARE(zeilen("SELECT 'T' || ID FROM Test UNION ALL SELECT 'P' || ID FROM Patient"), uebrig);
         // Examiner and answer rows stay.

@@ -66,6 +66,7 @@ LEFT, RIGHT = 20, 995  # page margins inside the section
 # Side of the nose: letter in ids and the colour the answer dots carry.
 SIDES = (("L", "#0000FF"), ("R", "#FF0000"), ("B", "#008080"))
 CAPS = ("#E01B24", "#2EA043", "#1C62D6")  # red, green and blue cap of a triplet
+CORRECT = "#00FF00"  # the report's colour for the name of the correct choice
 
 INK = "#000000"
 LABEL = "#3C4650"  # field labels, a little lighter than the values
@@ -367,7 +368,7 @@ def kopf(lang):
 def auswahl_tabelle(lang, title_key, pens):
     s = Svg(lang)
     title_band(s, 4, s.t(title_key))
-    side_legend(s, 4, RIGHT - 12, (s.t("richtig"), "#00FF00"))
+    side_legend(s, 4, RIGHT - 12, (s.t("richtig"), CORRECT))
 
     top, head, row = 42, 22, 22
     body = top + 2 * head
