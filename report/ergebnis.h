@@ -75,10 +75,10 @@ public:
     // Path of the PDF in `ordner`, named after the person code.
     static QString PdfDateiname(const QString& ordner, const QString& personencode);
 
-    // The serialised sections; an empty array means the section is absent.
-    Datenbank* db = nullptr;
-    double MaxErgebnis = 0;
-    QByteArray svgdaten;
+    Datenbank* db = nullptr; // not owned
+    double MaxErgebnis = 0; // total score of the examination, placed in the chart
+    // The serialised sections, texts included; an empty array means the section is absent.
+    QByteArray svgdaten; // header
     QByteArray svgdatenScreening;
     QByteArray svgdatenIdentifikation;
     QByteArray svgdatenSchwelle;
