@@ -1,11 +1,16 @@
 // Measures the work an examiner waits for: listing and loading the embedded
 // definitions, storing one examination's answers and scoring them. Prints
 // milliseconds per operation and the peak resident memory of the process.
+#include "beispieluntersuchung.h"
 #include "datenbank.h"
+#include "ergebnis.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QFileInfo>
+#include <QLabel>
 #include <QLocale>
+#include <QTemporaryDir>
 #include <QTextStream>
 
 #include <sys/resource.h>
@@ -48,6 +53,9 @@ int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     qputenv("QT_LOGGING_RULES", "default.debug=false");
+    // The reports go into the documents folder of a home of their own.
+    QTemporaryDir zuhause;
+    qputenv("HOME", QFile::encodeName(zuhause.path()));
     QApplication app(argc, argv);
     QLocale::setDefault(QLocale(QStringLiteral("de_DE")));
     Datenbank db(nullptr);
@@ -69,6 +77,15 @@ int main(int argc, char** argv)
         db.PatientLoeschen(-1);
         db.TestLoeschen(-1);
     }) << " ms (including storing)\n";
+
+    db.PatientLoeschen(-1);
+    db.TestLoeschen(-1);
+    beispiel::untersuchungSpeichern(db);
+    QLabel label;
+    out << "report of the largest examination (PDF and picture): "
+        << msJe(20, [&](int) { Ergebnis bericht(nullptr, &label, &db); }) << " ms\n";
+    const QString pdf = zuhause.path() + QStringLiteral("/Documents/JM-0815.pdf");
+    out << "its PDF: " << QFileInfo(pdf).size() / 1024 << " KiB\n";
 
     rusage ru {};
     getrusage(RUSAGE_SELF, &ru);

@@ -259,7 +259,7 @@ bool Datenbank::WendepunkteAuswerten(TestErgebnis* testergebnis, int TestId)
     testergebnis->punktsumme = summe / 4.0;
 
     if (!ausfuehren(query,
-            QStringLiteral("Select * from `TestSchwelleAusgewaehlte` where TestID = :TestID  order by Nr"),
+            QStringLiteral("Select * from `TestSchwelleAusgewaehlte` where TestID = :TestID  order by Nr, ID"),
             QStringLiteral(":TestID"), TestId)) {
         sqlFehler(prefix, query, "   ");
         return false;

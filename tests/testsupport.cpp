@@ -48,7 +48,8 @@ QString homePath()
 
 namespace
 {
-void tryAnswer(const QString& text, const std::shared_ptr<bool>& done, int attemptsLeft)
+void tryAnswer(
+    const QString& text, const std::shared_ptr<bool>& done, const std::shared_ptr<QString>& boxText, int attemptsLeft)
 {
     for (QWidget* w : QApplication::topLevelWidgets()) {
         auto* box = qobject_cast<QMessageBox*>(w);
@@ -56,6 +57,8 @@ void tryAnswer(const QString& text, const std::shared_ptr<bool>& done, int attem
             continue;
         for (QAbstractButton* b : box->buttons()) {
             if (b->text() == text) {
+                if (boxText)
+                    *boxText = box->text();
                 b->click();
                 *done = true;
                 return;
@@ -63,14 +66,14 @@ void tryAnswer(const QString& text, const std::shared_ptr<bool>& done, int attem
         }
     }
     if (attemptsLeft > 0)
-        QTimer::singleShot(10, [=] { tryAnswer(text, done, attemptsLeft - 1); });
+        QTimer::singleShot(10, [=] { tryAnswer(text, done, boxText, attemptsLeft - 1); });
 }
 } // namespace
 
-std::shared_ptr<bool> answerNextMessageBox(const QString& buttonText)
+std::shared_ptr<bool> answerNextMessageBox(const QString& buttonText, const std::shared_ptr<QString>& boxText)
 {
     auto done = std::make_shared<bool>(false);
-    QTimer::singleShot(0, [=] { tryAnswer(buttonText, done, 500); });
+    QTimer::singleShot(0, [=] { tryAnswer(buttonText, done, boxText, 500); });
     return done;
 }
 

@@ -34,8 +34,9 @@ QString homePath();
 
 // Answers the next modal message box: re-arms a zero timer until a box is
 // visible, then clicks the button with the given text. Returns a flag that
-// turns true once the button was clicked, for QTRY_VERIFY(*flag).
-std::shared_ptr<bool> answerNextMessageBox(const QString& buttonText);
+// turns true once the button was clicked, for QTRY_VERIFY(*flag). The box's text goes to `boxText`.
+std::shared_ptr<bool> answerNextMessageBox(
+    const QString& buttonText, const std::shared_ptr<QString>& boxText = std::shared_ptr<QString>());
 
 // Finds a descendant by object name and fails the running test with the
 // missing name if there is none.

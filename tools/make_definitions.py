@@ -107,10 +107,6 @@ EXTENDED_PERCENTILES = list(zip(NINE_BANDS,
     ("30.63", "39.25", "41.5", "40.5", "39.5", "38.5", "36.5", "34.9", "32.8")))
 
 
-def first_band_renamed(rows, band):
-    return [(band,) + tuple(rows[0][1:])] + list(rows[1:])
-
-
 # One entry per definition file.  Value elements that a test does not have
 # are left out of the file, not written as 0.
 DEFINITIONS = [
@@ -152,9 +148,7 @@ DEFINITIONS = [
         "art": 5,
         "pens": IDENTIFICATION_PENS,
         "values": [("Normwert", "30.75"), ("Anosmie", "16"), ("Supersmellers", "41.5"), ("Maxwert", "48")],
-        # The English file has always named its youngest band "5-15".
-        "percentiles": {"de_DE": EXTENDED_PERCENTILES,
-                        "en_US": first_band_renamed(EXTENDED_PERCENTILES, "5-15")},
+        "percentiles": {"de_DE": EXTENDED_PERCENTILES, "en_US": EXTENDED_PERCENTILES},
     },
 ]
 

@@ -13,6 +13,39 @@
     </message>
 </context>
 <context>
+    <name>Ergebnis</name>
+    <message>
+        <source>Der Bericht konnte nicht als PDF gespeichert werden:
+%1</source>
+        <translation>The report could not be saved as PDF:
+%1</translation>
+    </message>
+    <message>
+        <source>Punktwert: %1 (Grenzwert: %2) - %?1V.a. pathologischen Befund%?2Normalbefund</source>
+        <translation>score: %1 (limit: %2) - %?1pathology suspected%?2normal finding</translation>
+    </message>
+    <message>
+        <source>Normosmie</source>
+        <translation>Normosmia</translation>
+    </message>
+    <message>
+        <source>Anosmie</source>
+        <translation>Anosmia</translation>
+    </message>
+    <message>
+        <source>Hyposmie</source>
+        <translation>Hyposmia</translation>
+    </message>
+    <message>
+        <source>Supersmeller</source>
+        <translation>Supersmeller</translation>
+    </message>
+    <message>
+        <source>Ergebnis</source>
+        <translation>result</translation>
+    </message>
+</context>
+<context>
     <name>FormDiskriminationstest</name>
     <message>
         <source>Bitte wählen Sie die Stifte aus dem Halter mit der Bezeichnung „Discrimination Test“ aus</source>
