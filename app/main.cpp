@@ -1,6 +1,7 @@
 #include "mainwindow.h"
 
 #include <QApplication>
+#include <QScreen>
 
 int main(int argc, char** argv)
 {
@@ -10,6 +11,9 @@ int main(int argc, char** argv)
         QApplication app(argc, argv);
         {
             MainWindow w(nullptr);
+            // Tablets beside the patient have less room than the window's design size.
+            if (QScreen* screen = QGuiApplication::primaryScreen())
+                fensterEinpassen(&w, screen->availableGeometry());
             w.show();
             code = app.exec();
         }

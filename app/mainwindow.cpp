@@ -2,13 +2,20 @@
 
 #include "ui_mainwindow.h"
 
+#include "ergebnis.h"
+
 #include <QApplication>
 #include <QDebug>
 #include <QEvent>
 #include <QGuiApplication>
-#include <QLocale>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QSettings>
+#include <QStyle>
+#include <QTimer>
+#include <QToolButton>
 
 const QString MainWindow::Organisation = QStringLiteral("duftlotse-team");
 const QString MainWindow::Anwendung = QStringLiteral("Duftlotse");
@@ -16,19 +23,24 @@ const QString MainWindow::Anwendung = QStringLiteral("Duftlotse");
 MainWindow::MainWindow(QWidget* parent)
     : QMainWindow(parent)
     , ui(new Ui::MainWindow)
+    , einzelTakt(new QTimer(this))
+    , extendedTakt(new QTimer(this))
 {
+    einzelTakt->setSingleShot(true);
+    extendedTakt->setSingleShot(true);
+    connect(einzelTakt, &QTimer::timeout, this, &MainWindow::EinzeltestAblauf);
+    connect(extendedTakt, &QTimer::timeout, this, &MainWindow::ExtendedtestAblauf);
+
     ui->setupUi(this);
 
-    QScreen* screen = QGuiApplication::screens().value(0);
-    if (screen) {
+    if (QScreen* screen = QGuiApplication::screens().value(0)) {
         connect(screen, &QScreen::virtualGeometryChanged, this, &MainWindow::getScreen);
         qDebug() << "screen->size() " << screen->size();
     }
 
-    const QString sprache = QSettings(Organisation, Anwendung)
-                                .value(QStringLiteral("Sprache"), QLocale::system().name().left(2))
-                                .toString();
-    SpracheWechseln(sprache);
+    SpracheWechseln(QSettings(Organisation, Anwendung)
+                        .value(QStringLiteral("Sprache"), QLocale::system().name().left(2))
+                        .toString());
 
     db = new Datenbank(this);
 
@@ -46,10 +58,29 @@ MainWindow::MainWindow(QWidget* parent)
     connect(ui->page_Diskriminationstest, &FormDiskriminationstest::abbruch, this, &MainWindow::abbruch);
 
     TestauswahlFuellen();
+    GeschlechtFuellen();
+
+    SeitenauswahlReset();
+    PatientReset();
+    beginnenKnoppEnable(false);
+    setPage(0);
+
+    qApp->setStyleSheet(QStringLiteral("QToolTip { color: #ffffff; background-color: #000000; border: 0px; }"));
+    tooltipButtons_zuordnen();
+
+    mussfelder = QStringList { QStringLiteral("comboBoxPatientGeschlecht"), QStringLiteral("lineEditPatientVorname"),
+        QStringLiteral("lineEditPatientNachname"), QStringLiteral("lineEditPatientGeburtsdatum"),
+        QStringLiteral("lineEditPatientCode") };
+    mussfelderOK.resize(mussfelder.size());
+    mussfelderWarnungen = QStringList { tr("Geschlecht nicht ausgewählt"), tr("Patient Vorname fehlt"),
+        tr("Patient Nachname fehlt"), tr("Patient Geburtsdatum fehlt"), tr("Patient Personencode fehlt") };
+    MussfelderConnect();
 
     QCoreApplication::setApplicationVersion(QStringLiteral("1.21"));
+    ui->pushButtonAnleitungAnzeigen->hide();
+    ui->pushButtonAnleitungAnzeigen_2->hide();
+    ui->pushButtonAnleitungAnzeigen_3->hide();
     ui->labelVersion->setText(tr("Version ") + QCoreApplication::applicationVersion() + tr(" Beta Nur zu Testzwecken"));
-    setPage(0);
 }
 
 MainWindow::~MainWindow()
@@ -70,10 +101,7 @@ void MainWindow::testBeendet(int testart)
 
 void MainWindow::abbruch()
 {
-    // Discard the examination: nothing of an aborted test may reach a report.
-    db->PatientLoeschen(-1);
-    db->TestLoeschen(-1);
-    setPage(0);
+    on_toolButton_auswertungschliessen_clicked();
 }
 
 void MainWindow::getScreen(QRect rect)
@@ -81,41 +109,40 @@ void MainWindow::getScreen(QRect rect)
     qDebug() << rect << centralWidget()->size();
 }
 
-void MainWindow::SpracheWechseln(QString sprache)
+bool MainWindow::event(QEvent* event)
 {
-    if (sprache != QLatin1String("de") && sprache != QLatin1String("en"))
-        sprache = QStringLiteral("en");
-    QLocale::setDefault(QLocale(sprache));
-
-    qApp->removeTranslator(&m_translator);
-    if (sprache == QLatin1String("en")) {
-        if (m_translator.load(QStringLiteral(":/sprachen/DE_EN.qm")))
-            qApp->installTranslator(&m_translator);
-        else
-            qDebug() << "MainWindow::SpracheWechseln: translation not loadable";
+    // Return moves on to the next field, so a form can be filled without the mouse;
+    // line edits pass Return on, the note fields keep it for a new line.
+    if (event->type() == QEvent::KeyPress) {
+        const int taste = static_cast<QKeyEvent*>(event)->key();
+        if (taste == Qt::Key_Return || taste == Qt::Key_Enter) {
+            focusNextChild();
+            return true;
+        }
     }
-
-    ui->comboBoxTestAuswahl->clear();
-    if (db) {
-        db->TestsLaden();
-        TestauswahlFuellen();
-    }
-    ui->page_schwellentest->sprachUpdate();
-    ui->page_Diskriminationstest->sprachUpdate();
-    ui->page_screeningtest->sprachUpdate();
+    return QMainWindow::event(event);
 }
 
-void MainWindow::changeEvent(QEvent* event)
+void MainWindow::tooltipButtons_zuordnen()
 {
-    qDebug() << "changeEvent" << event;
-    if (event->type() == QEvent::LocaleChange) {
-        const QString name = QLocale::system().name();
-        const int strich = name.lastIndexOf(QLatin1Char('_'));
-        SpracheWechseln(strich < 0 ? QString() : name.left(strich));
-    } else if (event->type() == QEvent::LanguageChange) {
-        ui->retranslateUi(this);
+    tipmenu = new QMenu(this);
+    tipmenu->setStyleSheet(QStringLiteral(" background-color: #ABABAB; border: 1px solid black;"));
+    const QList<QToolButton*> knoepfe = findChildren<QToolButton*>(QRegularExpression(QStringLiteral("toolButton_tip*")));
+    for (QToolButton* knopf : knoepfe) {
+        connect(knopf, &QToolButton::clicked, this, &MainWindow::tooltipMenu);
+        qDebug() << "   " << knopf->objectName();
     }
-    QMainWindow::changeEvent(event);
+}
+
+void MainWindow::tooltipMenu()
+{
+    // A tool tip needs a hovering mouse; on a touch screen the hint comes as a menu.
+    auto* knopf = qobject_cast<QToolButton*>(sender());
+    if (!knopf)
+        return;
+    tipmenu->clear();
+    tipmenu->addAction(knopf->toolTip());
+    tipmenu->popup(knopf->mapToGlobal(QPoint(0, 0)));
 }
 
 void MainWindow::TestauswahlFuellen()
@@ -127,9 +154,16 @@ void MainWindow::TestauswahlFuellen()
         ui->comboBoxTestAuswahl->addItem(namen.at(i), static_cast<int>(static_cast<signed char>(arten.at(i))));
 }
 
-void MainWindow::on_comboBoxTestAuswahl_currentIndexChanged(int index)
+void fensterEinpassen(QWidget* fenster, const QRect& verfuegbar)
 {
-    if (index < 0 || !db)
+    // Before the window is shown its frame is unknown; the title bar is then
+    // estimated from the style, so that the bottom edge stays on the screen.
+    QSize rahmen = fenster->frameGeometry().size() - fenster->geometry().size();
+    if (rahmen.isEmpty())
+        rahmen = QSize(0, fenster->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, fenster));
+    const QSize platz = verfuegbar.size() - rahmen;
+    if (fenster->width() <= platz.width() && fenster->height() <= platz.height())
         return;
-    db->TestLaden(static_cast<TestArt>(ui->comboBoxTestAuswahl->itemData(index).toInt()));
+    fenster->resize(fenster->size().boundedTo(platz));
+    fenster->move(verfuegbar.topLeft());
 }

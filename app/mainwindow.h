@@ -2,6 +2,7 @@
 
 #include <QBitArray>
 #include <QByteArray>
+#include <QDate>
 #include <QMainWindow>
 #include <QRect>
 #include <QStringList>
@@ -10,13 +11,24 @@
 
 #include "datenbank.h"
 
+class Ergebnis;
+class Netz;
 class QMenu;
+class QTimer;
 
 namespace Ui
 {
 class MainWindow;
 }
 
+// Shrinks `fenster` to the available area of a screen when it does not fit there
+// (tablets beside the patient); a window that fits keeps its size.
+void fensterEinpassen(QWidget* fenster, const QRect& verfuegbar);
+
+// The one window of the application: every screen is a page of its page stack.
+// The implementation is split by concern: frame (mainwindow.cpp), data entry
+// (mainwindow_dateneingabe.cpp), test choice and sequencing (mainwindow_ablauf.cpp),
+// language, hints, settings and info (mainwindow_sprache.cpp).
 class MainWindow : public QMainWindow
 {
     Q_OBJECT
@@ -37,6 +49,11 @@ public:
     explicit MainWindow(QWidget* parent = nullptr);
     ~MainWindow() override;
 
+    // The birth date as typed, normalised to "dd.MM.yyyy" where a reading of it is a
+    // date; a two-digit year becomes the latest such year not after `heute`.
+    // Anything else comes back as it can best be read, for the caller to reject.
+    static QString geburtsdatumNormalisieren(QString t, const QDate& heute);
+
 public slots:
     void setPage(int page);
     void testBeendet(int testart);
@@ -44,14 +61,84 @@ public slots:
     void getScreen(QRect rect);
 
 protected:
+    bool event(QEvent* event) override;
     void changeEvent(QEvent* event) override;
 
 private slots:
+    // Test choice and sequencing.
+    void on_pushButtonBeginnen_clicked();
     void on_comboBoxTestAuswahl_currentIndexChanged(int index);
+    void on_toolButtonLinks_2_clicked();
+    void on_toolButtonRechts_2_clicked();
+    void on_toolButtonBilateral_2_clicked();
+    void on_toolButtonNein_clicked();
+    void on_toolButtonSeitenAuswahlAbbruch_clicked();
+    void on_pushButton_Abbruch_clicked();
+    void on_toolButton_auswertungschliessen_clicked();
+    void on_pushButtonHinwExtendWeiter_clicked();
+    void AuswertungStarten();
+    void ErgebnisAnzeigen();
+    void ExtendedtestAblauf();
+    void EinzeltestAblauf();
+
+    // Data entry.
+    void on_lineEditPatientGeburtsdatum_textChanged(const QString& arg1);
+    void on_lineEditPatientGeburtsdatum_editingFinished();
+    void on_comboBoxPatientRauchgewohnheit_currentIndexChanged(int index);
+    void MussfeldLineEditIstAusgefuellt();
+    void MussComboboxIstAusgefuellt(int Index);
+
+    // Language, hints, settings, info, manuals.
+    void on_toolButtonSprache_clicked();
+    void on_toolButtonDeutsch_clicked();
+    void on_toolButtonEnglish_clicked();
+    void on_toolButtonEinstellungen_clicked();
+    void on_pushButtonReset_clicked();
+    void on_pushButtonEinstellungenAbbruch_clicked();
+    void on_toolButtonInfo_clicked();
+    void on_toolButton_Infoschliessen_clicked();
+    void on_pushButton_HinweisGelesen_clicked();
+    void on_pushButton_HinweisGelesen_2_clicked();
+    void on_pushButton_HinweisGelesen_3_clicked();
+    void on_checkBoxHinweiseAus_clicked(bool checked);
+    void on_checkBoxHinweiseAus_2_clicked(bool checked);
+    void on_checkBoxHinweiseAus_3_clicked(bool checked);
+    void on_pushButtonAnleitungAnzeigen_clicked();
+    void on_pushButtonAnleitungAnzeigen_2_clicked();
+    void on_pushButtonAnleitungAnzeigen_3_clicked();
+
+    void tooltipMenu();
 
 private:
-    void SpracheWechseln(QString sprache);
+    // Frame.
+    void tooltipButtons_zuordnen();
     void TestauswahlFuellen();
+
+    // Data entry.
+    void GeschlechtFuellen();
+    void MussfelderConnect();
+    void MussfelderPruefen();
+    void MussfelderWarnungAnzeigen(bool warn);
+    void PatientReset();
+
+    // Test choice and sequencing.
+    void beginnenKnoppEnable(bool enable);
+    void SeitenauswahlReset();
+    void SeitenauswahlSetzen(int Seite);
+    void Seitenabfrage(QString text, bool nein);
+    bool weitereSeiteMoeglich() const;
+    void SchwellentestStarten();
+    void DiskriminationstestStarten();
+    void ScreeningIdentifikationsTestStarten();
+    void EinzeltestsStarten();
+    void ExtendedtestStarten();
+    void on_toolButtonTestAbbruch_clicked();
+    int abschwellung() const;
+
+    // Language.
+    void SpracheWechseln(QString sprache);
+    void HinweiseAusSpeichern(bool aus);
+    void AnleitungAnzeigen();
 
     Ui::MainWindow* ui;
     Datenbank* db = nullptr;
@@ -67,7 +154,16 @@ private:
     QStringList mussfelder;
     QStringList mussfelderWarnungen;
     QBitArray mussfelderOK;
+    Ergebnis* ergebnis = nullptr;
     QMenu* tipmenu = nullptr;
     QTranslator m_translator;
+    Netz* netz = nullptr;
     QByteArray Stifte;
+    // From the start until the result page is closed or the examination discarded:
+    // a second press of the start button must not store the patient again.
+    bool untersuchungLaeuft = false;
+    // One timer per sequencer, restarted by every step, so that a sequencer never
+    // runs twice, not even when a new examination follows an abort at once.
+    QTimer* einzelTakt;
+    QTimer* extendedTakt;
 };

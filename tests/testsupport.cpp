@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QMap>
 #include <QMessageBox>
+#include <QProcess>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QStandardPaths>
@@ -48,33 +49,58 @@ QString homePath()
 
 namespace
 {
-void tryAnswer(
-    const QString& text, const std::shared_ptr<bool>& done, const std::shared_ptr<QString>& boxText, int attemptsLeft)
+void tryAnswer(const QString& text, const std::shared_ptr<GeseheneBox>& gesehen, int attemptsLeft)
 {
     for (QWidget* w : QApplication::topLevelWidgets()) {
         auto* box = qobject_cast<QMessageBox*>(w);
         if (!box || !box->isVisible())
             continue;
+        gesehen->text = box->text();
+        gesehen->informativeText = box->informativeText();
+        gesehen->fingergerecht = !box->buttons().isEmpty();
+        QAbstractButton* ziel = nullptr;
         for (QAbstractButton* b : box->buttons()) {
-            if (b->text() == text) {
-                if (boxText)
-                    *boxText = box->text();
-                b->click();
-                *done = true;
-                return;
-            }
+            gesehen->knoepfe << b->text();
+            gesehen->fingergerecht = gesehen->fingergerecht && b->height() >= 48 && b->font().pointSizeF() >= 14;
+            if (b->text() == text)
+                ziel = b;
+        }
+        if (ziel) {
+            ziel->click();
+            gesehen->beantwortet = true;
+            return;
         }
     }
     if (attemptsLeft > 0)
-        QTimer::singleShot(10, [=] { tryAnswer(text, done, boxText, attemptsLeft - 1); });
+        QTimer::singleShot(10, [=] { tryAnswer(text, gesehen, attemptsLeft - 1); });
 }
 } // namespace
 
-std::shared_ptr<bool> answerNextMessageBox(const QString& buttonText, const std::shared_ptr<QString>& boxText)
+std::shared_ptr<GeseheneBox> answerNextMessageBoxSeen(const QString& buttonText)
 {
-    auto done = std::make_shared<bool>(false);
-    QTimer::singleShot(0, [=] { tryAnswer(buttonText, done, boxText, 500); });
-    return done;
+    auto gesehen = std::make_shared<GeseheneBox>();
+    QTimer::singleShot(0, [=] { tryAnswer(buttonText, gesehen, 500); });
+    return gesehen;
+}
+
+std::shared_ptr<bool> answerNextMessageBox(const QString& buttonText)
+{
+    auto gesehen = answerNextMessageBoxSeen(buttonText);
+    // Aliases the flag inside the shared record, so both live as long as either is held.
+    return std::shared_ptr<bool>(gesehen, &gesehen->beantwortet);
+}
+
+QString ausgabe(const QString& programm, const QStringList& argumente)
+{
+    QProcess p;
+    p.start(programm, argumente);
+    p.waitForFinished();
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+QString pdfText(const QString& pdf)
+{
+    return ausgabe(QStringLiteral("pdftotext"), { pdf, QStringLiteral("-") }).simplified();
 }
 
 void clickAndAnswer(QAbstractButton* button, const QString& answer)

@@ -34,9 +34,25 @@ QString homePath();
 
 // Answers the next modal message box: re-arms a zero timer until a box is
 // visible, then clicks the button with the given text. Returns a flag that
-// turns true once the button was clicked, for QTRY_VERIFY(*flag). The box's text goes to `boxText`.
-std::shared_ptr<bool> answerNextMessageBox(
-    const QString& buttonText, const std::shared_ptr<QString>& boxText = std::shared_ptr<QString>());
+// turns true once the button was clicked, for QTRY_VERIFY(*flag).
+std::shared_ptr<bool> answerNextMessageBox(const QString& buttonText);
+
+// What the examiner saw in a message box answered by answerNextMessageBoxSeen().
+struct GeseheneBox {
+    bool beantwortet = false;
+    QString text;
+    QString informativeText;
+    QStringList knoepfe;
+    // Every button at least 48 px tall with text of at least 14 pt.
+    bool fingergerecht = false;
+};
+std::shared_ptr<GeseheneBox> answerNextMessageBoxSeen(const QString& buttonText);
+
+// What a program writes to its standard output (poppler's pdfinfo, pdftotext).
+QString ausgabe(const QString& programm, const QStringList& argumente);
+
+// The text of a PDF as pdftotext reads it, white space simplified.
+QString pdfText(const QString& pdf);
 
 // Finds a descendant by object name and fails the running test with the
 // missing name if there is none.

@@ -7,7 +7,6 @@
 #include <QDir>
 #include <QLabel>
 #include <QLocale>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTranslator>
@@ -67,14 +66,6 @@ TestErgebnis schwellenLauf(int nase, const QVector<TestErgebnisSchwelleAuswahl>&
     t.nase = nase;
     t.SchwellenAuswahl = schritte;
     return t;
-}
-
-QString ausfuehren(const QString& programm, const QStringList& argumente)
-{
-    QProcess p;
-    p.start(programm, argumente);
-    p.waitForFinished();
-    return QString::fromUtf8(p.readAllStandardOutput());
 }
 
 // The report folder comes from HOME; each case gets its own, put back afterwards.
@@ -227,14 +218,14 @@ private slots:
 
         const QString pdf = QDir::homePath() + QStringLiteral("/Documents/") + code + QStringLiteral(".pdf");
         QVERIFY(QFile::exists(pdf));
-        const QString info = ausfuehren("pdfinfo", { pdf });
+        const QString info = testsupport::ausgabe("pdfinfo", { pdf });
         QVERIFY2(info.contains("(A4)"), qPrintable(info));
         QVERIFY2(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+%1\\n").arg(seiten))), qPrintable(info));
         if (art != QLatin1String("extended"))
             return;
 
         // Real text of templates and chart, and a small file.
-        const QString text = ausfuehren("pdftotext", { pdf, "-" }).simplified();
+        const QString text = testsupport::pdfText(pdf);
         for (const char* gesucht :
             { "Jörg Müller", "*14.03.1961", "38.50", "30.75", "Punktwert: 38.5 (Grenzwert: 30.75) - Normalbefund",
                 "Identifikationstest", "Gewürznelke", "Normosmie", "Ergebnis", "61-70", "Perzentile" })
@@ -330,16 +321,16 @@ private slots:
         QStringList davor = QDir(zuhause.dokumente()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
 
         beispiel::untersuchungSpeichern(*db, code);
-        auto meldung = std::make_shared<QString>();
-        const auto beantwortet = gespeichert ? nullptr : testsupport::answerNextMessageBox("OK", meldung);
+        const auto box = gespeichert ? nullptr : testsupport::answerNextMessageBoxSeen("OK");
         QLabel label;
         const Ergebnis bericht(nullptr, &label, db.get());
 
         // The examiner sees the report in any case, and a failure is never silent.
         QVERIFY(!label.pixmap(Qt::ReturnByValue).isNull());
         if (!gespeichert) {
-            QVERIFY(*beantwortet);
-            QCOMPARE(*meldung, QStringLiteral("Der Bericht konnte nicht als PDF gespeichert werden:\n") + pdf);
+            QVERIFY(box->beantwortet);
+            QVERIFY(box->fingergerecht);
+            QCOMPARE(box->text, QStringLiteral("Der Bericht konnte nicht als PDF gespeichert werden:\n") + pdf);
         }
         QFile ergebnis(pdf);
         if (vorher == QLatin1String("datei") || gespeichert) {
