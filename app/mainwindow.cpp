@@ -127,7 +127,8 @@ void MainWindow::tooltipButtons_zuordnen()
 {
     tipmenu = new QMenu(this);
     tipmenu->setStyleSheet(QStringLiteral(" background-color: #ABABAB; border: 1px solid black;"));
-    const QList<QToolButton*> knoepfe = findChildren<QToolButton*>(QRegularExpression(QStringLiteral("toolButton_tip*")));
+    const QList<QToolButton*> knoepfe
+        = findChildren<QToolButton*>(QRegularExpression(QStringLiteral("toolButton_tip*")));
     for (QToolButton* knopf : knoepfe) {
         connect(knopf, &QToolButton::clicked, this, &MainWindow::tooltipMenu);
         qDebug() << "   " << knopf->objectName();

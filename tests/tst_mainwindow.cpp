@@ -90,8 +90,8 @@ void TestMainWindow::seiten()
     QCOMPARE(stack->currentWidget()->objectName(), QStringLiteral("pageInfo"));
     QVERIFY(!w.windowIcon().pixmap(32).isNull());
     // The manual buttons never appear.
-    for (const char* name : { "pushButtonAnleitungAnzeigen", "pushButtonAnleitungAnzeigen_2",
-             "pushButtonAnleitungAnzeigen_3" })
+    for (const char* name :
+        { "pushButtonAnleitungAnzeigen", "pushButtonAnleitungAnzeigen_2", "pushButtonAnleitungAnzeigen_3" })
         QVERIFY(testsupport::child<QWidget>(&w, name)->isHidden());
 }
 
@@ -106,18 +106,19 @@ void TestMainWindow::startseite()
     QCOMPARE(geschlecht->count(), 5);
     QCOMPARE(geschlecht->currentText(), QStringLiteral("* Bitte wählen"));
     QCOMPARE(geschlecht->itemData(4).toString(), QStringLiteral("D"));
-    for (const char* name : { "lineEditPatientVorname", "lineEditPatientNachname", "lineEditPatientGeburtsdatum",
-             "lineEditPatientCode" })
+    for (const char* name :
+        { "lineEditPatientVorname", "lineEditPatientNachname", "lineEditPatientGeburtsdatum", "lineEditPatientCode" })
         QVERIFY(testsupport::child<QLineEdit>(w.get(), name)->text().isEmpty());
     QVERIFY(!testsupport::child<QAbstractButton>(w.get(), QStringLiteral("checkBoxAbschwellung"))->isChecked());
 
-    const QString alleFuenf = QStringLiteral(
-        "Geschlecht nicht ausgewählt, Patient Vorname fehlt, \nPatient Nachname fehlt ...");
+    const QString alleFuenf
+        = QStringLiteral("Geschlecht nicht ausgewählt, Patient Vorname fehlt, \nPatient Nachname fehlt ...");
     QCOMPARE(bedingung(w.get()), ueberschrift + alleFuenf);
 
     // A press explains what is missing in a touch-sized box and starts nothing.
     const auto box = testsupport::answerNextMessageBoxSeen(QStringLiteral("OK"));
-    QTest::mouseClick(testsupport::child<QAbstractButton>(w.get(), QStringLiteral("pushButtonBeginnen")), Qt::LeftButton);
+    QTest::mouseClick(
+        testsupport::child<QAbstractButton>(w.get(), QStringLiteral("pushButtonBeginnen")), Qt::LeftButton);
     QTRY_VERIFY(box->beantwortet);
     QCOMPARE(box->text, alleFuenf);
     QVERIFY(box->fingergerecht);
@@ -156,7 +157,8 @@ void TestMainWindow::mussfelder()
     geschlecht->setCurrentIndex(0);
     QCOMPARE(bedingung(w.get()), ueberschrift + QStringLiteral("Geschlecht nicht ausgewählt\n"));
     const auto box = testsupport::answerNextMessageBoxSeen(QStringLiteral("OK"));
-    QTest::mouseClick(testsupport::child<QAbstractButton>(w.get(), QStringLiteral("pushButtonBeginnen")), Qt::LeftButton);
+    QTest::mouseClick(
+        testsupport::child<QAbstractButton>(w.get(), QStringLiteral("pushButtonBeginnen")), Qt::LeftButton);
     QTRY_VERIFY(box->beantwortet);
     QCOMPARE(box->text, QStringLiteral("Geschlecht nicht ausgewählt\n"));
 }
@@ -310,12 +312,14 @@ void TestMainWindow::patientResetBehaeltUntersucher()
     QCOMPARE(testsupport::child<QLineEdit>(w.get(), QStringLiteral("lineEditPatientVorname"))->text(), QString());
     QCOMPARE(testsupport::child<QLineEdit>(w.get(), QStringLiteral("lineEditPatientCode"))->text(), QString());
     QCOMPARE(testsupport::child<QComboBox>(w.get(), QStringLiteral("comboBoxPatientGeschlecht"))->currentIndex(), 0);
-    QCOMPARE(testsupport::child<QComboBox>(w.get(), QStringLiteral("comboBoxPatientRauchgewohnheit"))->currentIndex(), 0);
+    QCOMPARE(
+        testsupport::child<QComboBox>(w.get(), QStringLiteral("comboBoxPatientRauchgewohnheit"))->currentIndex(), 0);
     QVERIFY(!testsupport::child<QAbstractButton>(w.get(), QStringLiteral("checkBoxAbschwellung"))->isChecked());
     QCOMPARE(testsupport::child<QLineEdit>(w.get(), QStringLiteral("lineEditUntersucherNachname"))->text(),
         QStringLiteral("Prüfer"));
     QCOMPARE(bedingung(w.get()),
-        ueberschrift + QStringLiteral("Geschlecht nicht ausgewählt, Patient Vorname fehlt, \nPatient Nachname fehlt ..."));
+        ueberschrift
+            + QStringLiteral("Geschlecht nicht ausgewählt, Patient Vorname fehlt, \nPatient Nachname fehlt ..."));
 }
 
 void TestMainWindow::kleinerBildschirm()
