@@ -1,0 +1,513 @@
+// Whole examinations on the real window, store and report, clicked as an examiner would.
+
+#include "testsupport.h"
+
+#include "mainwindow.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSettings>
+#include <QSqlQuery>
+#include <QStackedWidget>
+#include <QStandardPaths>
+#include <QToolButton>
+
+#include <QScopeGuard>
+
+#include <functional>
+#include <memory>
+
+int qInitResources_kaputt();
+int qCleanupResources_kaputt();
+int qInitResources_test_xmls();
+int qCleanupResources_test_xmls();
+
+namespace
+{
+
+using testsupport::child;
+
+// Answer sequences of the triplet screens: r = the red cap, g = the green cap, b = the blue one;
+// blanks only group.
+const QString siebenWendepunkte = QStringLiteral("bb rr rrb rr b brr rb rr"); // scores 12.75
+const QString riechtAlles = QStringLiteral("rr rrrrrrrr"); // scores 16
+
+// The correct choice of every pen, as the kit defines it.
+const QVector<int> identifikationRichtig { 1, 2, 4, 2, 2, 3, 1, 4, 3, 2, 4, 1, 4, 3, 1, 2 };
+
+class Untersuchung
+{
+public:
+    explicit Untersuchung(bool hinweiseAus = false)
+    {
+        // The in-memory store outlives a window; every examination starts from an empty one.
+        QSqlQuery leeren(QSqlDatabase::database(QStringLiteral("memdb")));
+        for (const char* tabelle : { "Patient", "Untersucher", "Test", "TestStift", "TestSchwelle",
+                 "TestSchwelleAusgewaehlte", "TestDiskrimination" })
+            leeren.exec(QStringLiteral("DELETE FROM `%1`").arg(QLatin1String(tabelle)));
+        QSettings einstellungen(MainWindow::Organisation, MainWindow::Anwendung);
+        einstellungen.setValue(QStringLiteral("Sprache"), QStringLiteral("de"));
+        einstellungen.setValue(QStringLiteral("HinweiseAus"), hinweiseAus);
+        w = std::make_unique<MainWindow>();
+        w->show();
+        db = w->findChild<Datenbank*>();
+    }
+
+    template <typename T = QWidget> T* x(const QString& name) const
+    {
+        return child<T>(w.get(), name);
+    }
+
+    QString seite() const
+    {
+        return x<QStackedWidget>(QStringLiteral("stackedWidget"))->currentWidget()->objectName();
+    }
+
+    void klicken(const QString& knopf) const
+    {
+        QTest::mouseClick(x<QAbstractButton>(knopf), Qt::LeftButton);
+    }
+
+    void patient(const QString& code = QStringLiteral("P-0042")) const
+    {
+        const auto setzen = [this](const char* name, const QString& text) {
+            auto* feld = x<QLineEdit>(name);
+            feld->setText(text);
+            emit feld->editingFinished();
+        };
+        setzen("lineEditPatientVorname", QStringLiteral("Erika"));
+        setzen("lineEditPatientNachname", QStringLiteral("Muster"));
+        setzen("lineEditPatientGeburtsdatum", QStringLiteral("01.02.1980"));
+        setzen("lineEditPatientCode", code);
+        setzen("lineEditUntersucherNachname", QStringLiteral("Prüfer"));
+        x<QComboBox>(QStringLiteral("comboBoxPatientGeschlecht"))->setCurrentIndex(1);
+    }
+
+    void starten(TestArt art) const
+    {
+        auto* tests = x<QComboBox>(QStringLiteral("comboBoxTestAuswahl"));
+        tests->setCurrentIndex(tests->findData(static_cast<int>(art)));
+        klicken(QStringLiteral("pushButtonBeginnen"));
+    }
+
+    void warten(const QString& name) const
+    {
+        QTRY_COMPARE(seite(), name);
+    }
+
+    void seitenwahl(const QString& knopf) const
+    {
+        SCHRITT(warten(QStringLiteral("page_Seitenwahl")));
+        klicken(knopf);
+    }
+
+    void frage(const QString& text) const
+    {
+        QTRY_COMPARE(x<QLabel>(QStringLiteral("label_test_fortfahren"))->text(), text);
+    }
+
+    // One pen after the other; `antwort` gives the chosen choice (1 to 4) of a pen.
+    void identifikation(int stifte, const std::function<int(int)>& antwort) const
+    {
+        SCHRITT(warten(QStringLiteral("page_screeningtest")));
+        for (int stift = 1; stift <= stifte; ++stift)
+            klicken(QStringLiteral("toolButtonGeruch_%1").arg(antwort(stift)));
+    }
+
+    QStringList kappen(const QString& test) const
+    {
+        QStringList texte;
+        for (int i = 1; i <= 3; ++i)
+            texte << x<QPushButton>(QStringLiteral("pushButton_%1_Farbe_%2").arg(test).arg(i))->text();
+        return texte;
+    }
+
+    // Presses a cap by colour and waits until the screen took the answer.
+    void kappe(const QString& test, const QString& seite, QChar farbe) const
+    {
+        const QString ziel = farbe == 'r' ? testsupport::redCap
+            : farbe == 'g'                ? testsupport::greenCap
+                                          : testsupport::blueCap;
+        const QStringList vorher = kappen(test);
+        const int knopf = vorher.indexOf(ziel);
+        QVERIFY2(knopf >= 0, qPrintable(vorher.join(',')));
+        klicken(QStringLiteral("pushButton_%1_Farbe_%2").arg(test).arg(knopf + 1));
+        QTRY_VERIFY(kappen(test) != vorher || this->seite() != seite);
+    }
+
+    void schwelle(const QString& folge) const
+    {
+        SCHRITT(warten(QStringLiteral("page_schwellentest")));
+        QTRY_COMPARE(kappen(QStringLiteral("Schwelle")).first(), QStringLiteral("bestätigen"));
+        klicken(QStringLiteral("pushButton_Schwelle_Farbe_1"));
+        QTRY_COMPARE(kappen(QStringLiteral("Schwelle")).first(), testsupport::redCap);
+        for (QChar farbe : folge)
+            if (farbe != ' ')
+                SCHRITT(kappe(QStringLiteral("Schwelle"), QStringLiteral("page_schwellentest"), farbe));
+        QTRY_VERIFY(seite() != QStringLiteral("page_schwellentest"));
+    }
+
+    // Sixteen triplets: the first `treffer` with the green cap, the rest with the red one.
+    void diskrimination(int treffer) const
+    {
+        SCHRITT(warten(QStringLiteral("page_Diskriminationstest")));
+        for (int triplet = 1; triplet <= 16; ++triplet)
+            SCHRITT(kappe(QStringLiteral("Diskrimination"), QStringLiteral("page_Diskriminationstest"),
+                triplet <= treffer ? 'g' : 'r'));
+        QTRY_VERIFY(seite() != QStringLiteral("page_Diskriminationstest"));
+    }
+
+    // Waits for the report and returns the text of its PDF.
+    QString bericht(const QString& code = QStringLiteral("P-0042")) const
+    {
+        const QString pdf = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) + '/' + code + ".pdf";
+        [&] {
+            QTRY_VERIFY_WITH_TIMEOUT(
+                QFile::exists(pdf) && !x<QLabel>(QStringLiteral("labelSvg"))->pixmap(Qt::ReturnByValue).isNull(),
+                15000);
+        }();
+        return testsupport::pdfText(pdf);
+    }
+
+    // Closing the result page discards the examination and keeps the examiner.
+    void schliessen() const
+    {
+        klicken(QStringLiteral("toolButton_auswertungschliessen"));
+        QCOMPARE(seite(), QStringLiteral("pageDateneingabe"));
+        QVERIFY(db->Patientendaten(0).isEmpty());
+        QCOMPARE(zeilen(QStringLiteral("Test")), 0);
+        QCOMPARE(x<QLineEdit>(QStringLiteral("lineEditPatientVorname"))->text(), QString());
+        QCOMPARE(x<QLineEdit>(QStringLiteral("lineEditUntersucherNachname"))->text(), QStringLiteral("Prüfer"));
+    }
+
+    int zeilen(const QString& tabelle) const
+    {
+        QSqlQuery q(QSqlDatabase::database(QStringLiteral("memdb")));
+        q.exec(QStringLiteral("SELECT COUNT(*) FROM `%1`").arg(tabelle));
+        return q.next() ? q.value(0).toInt() : -1;
+    }
+
+    // The sides stored for the runs of one kind, in the order they were run.
+    QList<int> seiten(TestArt art) const
+    {
+        QSqlQuery q(QSqlDatabase::database(QStringLiteral("memdb")));
+        q.exec(QStringLiteral("SELECT Nase FROM `Test` WHERE TestArt = %1 ORDER BY ID").arg(art));
+        QList<int> nasen;
+        while (q.next())
+            nasen << q.value(0).toInt();
+        return nasen;
+    }
+
+    std::unique_ptr<MainWindow> w;
+    Datenbank* db = nullptr;
+};
+
+} // namespace
+
+class TestPruefung : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void screeningMitBildern();
+    void identifikationLinksRechtsNein();
+    void schwelleBisZumSiebtenWendepunkt();
+    void diskrimination();
+    void extendedOhneHinweise();
+    void abbruchAufDerSeitenwahl();
+    void abbruchAufDerTestseite_data();
+    void abbruchAufDerTestseite();
+    void doppelteKnoepfe();
+    void riechtTriplet16Immer();
+    void kaputteDefinition();
+};
+
+void TestPruefung::initTestCase()
+{
+    // The broken definitions come only into the test that needs them.
+    qCleanupResources_kaputt();
+}
+
+void TestPruefung::screeningMitBildern()
+{
+    Untersuchung u;
+    u.patient();
+    u.starten(Screening12);
+    SCHRITT(u.warten(QStringLiteral("page_hinweiseTest")));
+    u.klicken(QStringLiteral("pushButton_HinweisGelesen_3"));
+    SCHRITT(u.seitenwahl(QStringLiteral("toolButtonLinks_2")));
+    SCHRITT(u.warten(QStringLiteral("page_screeningtest")));
+    QVERIFY(!u.x<QToolButton>(QStringLiteral("toolButtonGeruch_1"))->icon().isNull());
+    // Always the first choice: right for pens 1, 7 and 9.
+    SCHRITT(u.identifikation(12, [](int) { return 1; }));
+    SCHRITT(u.warten(QStringLiteral("page_Seitenwahl")));
+    QCOMPARE(u.x<QLabel>(QStringLiteral("label_test_fortfahren"))->text(),
+        QStringLiteral("Im SCREENING 12 mit weiterer Seite fortfahren?"));
+    u.klicken(QStringLiteral("toolButtonNein"));
+    const QString text = u.bericht();
+    QVERIFY2(text.contains(QStringLiteral("Erika Muster")), qPrintable(text));
+    QVERIFY(text.contains(QStringLiteral("3.00")));
+    QVERIFY(text.contains(QStringLiteral("Punktwert: 3 (Grenzwert: 10) - V.a. pathologischen Befund")));
+    SCHRITT(u.schliessen());
+}
+
+void TestPruefung::identifikationLinksRechtsNein()
+{
+    Untersuchung u;
+    u.patient();
+    u.klicken(QStringLiteral("toolButtonText"));
+    u.starten(Identifikationstest_blau);
+    SCHRITT(u.warten(QStringLiteral("page_hinweiseTest")));
+    u.klicken(QStringLiteral("pushButton_HinweisGelesen_3"));
+    SCHRITT(u.seitenwahl(QStringLiteral("toolButtonLinks_2")));
+    SCHRITT(u.warten(QStringLiteral("page_screeningtest")));
+    QCOMPARE(u.x<QToolButton>(QStringLiteral("toolButtonGeruch_1"))->toolButtonStyle(), Qt::ToolButtonTextOnly);
+    SCHRITT(u.identifikation(16, [](int stift) { return identifikationRichtig.at(stift - 1); }));
+    SCHRITT(u.seitenwahl(QStringLiteral("toolButtonRechts_2")));
+    // Right for pens 1 to 12 only.
+    SCHRITT(u.identifikation(16, [](int stift) {
+        return stift <= 12 ? identifikationRichtig.at(stift - 1) : identifikationRichtig.at(stift - 1) % 4 + 1;
+    }));
+    SCHRITT(u.warten(QStringLiteral("page_Seitenwahl")));
+    QVERIFY(!u.x<QToolButton>(QStringLiteral("toolButtonLinks_2"))->isEnabled());
+    QVERIFY(u.x<QToolButton>(QStringLiteral("toolButtonBilateral_2"))->isEnabled());
+    u.klicken(QStringLiteral("toolButtonNein"));
+    const QString text = u.bericht();
+    QCOMPARE(u.seiten(Identifikationstest_blau), (QList<int> { 0, 1 }));
+    QVERIFY(text.contains(QStringLiteral("16.00")));
+    QVERIFY(text.contains(QStringLiteral("12.00")));
+    QVERIFY(text.contains(QStringLiteral("Punktwert: 16 (Grenzwert: 11) - Normalbefund")));
+    SCHRITT(u.schliessen());
+}
+
+void TestPruefung::schwelleBisZumSiebtenWendepunkt()
+{
+    Untersuchung u(true);
+    u.patient();
+    u.starten(Schwellentest);
+    SCHRITT(u.seitenwahl(QStringLiteral("toolButtonBilateral_2")));
+    SCHRITT(u.schwelle(siebenWendepunkte));
+    SCHRITT(u.warten(QStringLiteral("page_Seitenwahl")));
+    QCOMPARE(u.x<QLabel>(QStringLiteral("label_test_fortfahren"))->text(),
+        QStringLiteral("Im SCHWELLENTEST mit weiterer Seite fortfahren?"));
+    u.klicken(QStringLiteral("toolButtonNein"));
+    const QString text = u.bericht();
+    QCOMPARE(u.seiten(Schwellentest), (QList<int> { 2 }));
+    QVERIFY(text.contains(QStringLiteral("Punktwert: 12.75 (Grenzwert: 6.5) - Normalbefund")));
+    SCHRITT(u.schliessen());
+}
+
+void TestPruefung::diskrimination()
+{
+    Untersuchung u;
+    u.patient();
+    u.starten(Diskriminationstest);
+    SCHRITT(u.warten(QStringLiteral("page_HinweiseDiskri")));
+    u.klicken(QStringLiteral("pushButton_HinweisGelesen"));
+    SCHRITT(u.seitenwahl(QStringLiteral("toolButtonRechts_2")));
+    SCHRITT(u.diskrimination(9));
+    SCHRITT(u.seitenwahl(QStringLiteral("toolButtonNein")));
+    const QString text = u.bericht();
+    QVERIFY(text.contains(QStringLiteral("9.00")));
+    QVERIFY(text.contains(QStringLiteral("Punktwert: 9 (Grenzwert: 10) - V.a. pathologischen Befund")));
+    SCHRITT(u.schliessen());
+}
+
+void TestPruefung::extendedOhneHinweise()
+{
+    Untersuchung u(true);
+    u.patient(QStringLiteral("EXT 1"));
+    u.starten(ExtendedTest);
+    // The pen instruction of the threshold part comes whatever the hint setting says.
+    SCHRITT(u.warten(QStringLiteral("page_HinweiseExtended2")));
+    u.klicken(QStringLiteral("pushButtonHinwExtendWeiter"));
+    SCHRITT(u.seitenwahl(QStringLiteral("toolButtonLinks_2")));
+    SCHRITT(u.schwelle(siebenWendepunkte));
+    SCHRITT(u.seitenwahl(QStringLiteral("toolButtonRechts_2")));
+    SCHRITT(u.schwelle(riechtAlles));
+    // A side tapped after "Nein" does not run the threshold test again.
+    SCHRITT(u.seitenwahl(QStringLiteral("toolButtonNein")));
+    u.klicken(QStringLiteral("toolButtonBilateral_2"));
+    SCHRITT(u.frage(QStringLiteral("DISKRIMINATIONSTEST\nBitte wählen Sie die zu testende Seite aus")));
+    // Each part offers all three sides again.
+    QVERIFY(u.x<QToolButton>(QStringLiteral("toolButtonLinks_2"))->isEnabled());
+    SCHRITT(u.seitenwahl(QStringLiteral("toolButtonBilateral_2")));
+    SCHRITT(u.diskrimination(12));
+    SCHRITT(u.seitenwahl(QStringLiteral("toolButtonNein")));
+    SCHRITT(u.frage(QStringLiteral("IDENTIFIKATIONSTEST\nBitte wählen Sie die zu testende Seite aus")));
+    for (const char* knopf : { "toolButtonLinks_2", "toolButtonRechts_2", "toolButtonBilateral_2" }) {
+        SCHRITT(u.seitenwahl(QString::fromLatin1(knopf)));
+        SCHRITT(u.identifikation(16, [](int stift) { return identifikationRichtig.at(stift - 1); }));
+    }
+    // No side left: straight on to the evaluation.
+    const QString text = u.bericht(QStringLiteral("EXT_1"));
+    QCOMPARE(u.seiten(Schwellentest), (QList<int> { 0, 1 }));
+    QCOMPARE(u.seiten(Diskriminationstest), (QList<int> { 2 }));
+    QCOMPARE(u.seiten(Identifikationstest_blau), (QList<int> { 0, 1, 2 }));
+    QVERIFY(text.contains(QStringLiteral("Punktwert: 44 (Grenzwert: 30.75) - Normalbefund")));
+    SCHRITT(u.schliessen());
+}
+
+void TestPruefung::abbruchAufDerSeitenwahl()
+{
+    Untersuchung u(true);
+    u.patient();
+    u.starten(Schwellentest);
+    SCHRITT(u.warten(QStringLiteral("page_Seitenwahl")));
+
+    SCHRITT(testsupport::clickAndAnswer(
+        u.x<QAbstractButton>(QStringLiteral("toolButtonSeitenAuswahlAbbruch")), QStringLiteral("Weiter Testen")));
+    QCOMPARE(u.seite(), QStringLiteral("page_Seitenwahl"));
+    QCOMPARE(u.zeilen(QStringLiteral("Patient")), 1);
+
+    const auto box = testsupport::answerNextMessageBoxSeen(QStringLiteral("Test abbrechen"));
+    u.klicken(QStringLiteral("toolButtonSeitenAuswahlAbbruch"));
+    QTRY_VERIFY(box->beantwortet);
+    QCOMPARE(box->text, QStringLiteral("Wirklich abbrechen?"));
+    QCOMPARE(box->informativeText, QStringLiteral("Alle Ergebnisse werden verworfen"));
+    QVERIFY(box->fingergerecht);
+    QCOMPARE(u.seite(), QStringLiteral("pageDateneingabe"));
+    QCOMPARE(u.zeilen(QStringLiteral("Patient")), 0);
+    QVERIFY(u.x<QWidget>(QStringLiteral("groupBoxPatient"))->isEnabled());
+    // The sequencer is gone: the page stays.
+    QTest::qWait(300);
+    QCOMPARE(u.seite(), QStringLiteral("pageDateneingabe"));
+}
+
+void TestPruefung::abbruchAufDerTestseite_data()
+{
+    QTest::addColumn<int>("art");
+    QTest::addColumn<QString>("seite");
+    QTest::addColumn<QString>("abbruch");
+
+    QTest::newRow("threshold") << int(Schwellentest) << "page_schwellentest"
+                               << "pushButton_Abbruch_Schwelle";
+    QTest::newRow("discrimination") << int(Diskriminationstest) << "page_Diskriminationstest"
+                                    << "pushButton_Abbruch_Diskrimination";
+    QTest::newRow("identification") << int(Identifikationstest_blau) << "page_screeningtest"
+                                    << "toolButtonTestAbbruchScreening";
+}
+
+void TestPruefung::abbruchAufDerTestseite()
+{
+    QFETCH(int, art);
+    QFETCH(QString, seite);
+    QFETCH(QString, abbruch);
+
+    Untersuchung u(true);
+    u.patient();
+    u.starten(static_cast<TestArt>(art));
+    SCHRITT(u.seitenwahl(QStringLiteral("toolButtonLinks_2")));
+    SCHRITT(u.warten(seite));
+    QCOMPARE(u.zeilen(QStringLiteral("Test")), 1);
+    SCHRITT(testsupport::clickAndAnswer(u.x<QAbstractButton>(abbruch), QStringLiteral("Test abbrechen")));
+    QCOMPARE(u.seite(), QStringLiteral("pageDateneingabe"));
+    QCOMPARE(u.zeilen(QStringLiteral("Test")), 0);
+    QCOMPARE(u.zeilen(QStringLiteral("Patient")), 0);
+    QTest::qWait(300);
+    QCOMPARE(u.seite(), QStringLiteral("pageDateneingabe"));
+}
+
+void TestPruefung::doppelteKnoepfe()
+{
+    Untersuchung u(true);
+    u.patient();
+    // A double tap on the start button stores one patient and runs one sequencer.
+    auto* tests = u.x<QComboBox>(QStringLiteral("comboBoxTestAuswahl"));
+    tests->setCurrentIndex(tests->findData(int(Identifikationstest_blau)));
+    auto* start = u.x<QAbstractButton>(QStringLiteral("pushButtonBeginnen"));
+    QTest::mouseClick(start, Qt::LeftButton);
+    QTest::mouseDClick(start, Qt::LeftButton);
+    QTest::mouseRelease(start, Qt::LeftButton);
+    SCHRITT(u.warten(QStringLiteral("page_Seitenwahl")));
+    QCOMPARE(u.zeilen(QStringLiteral("Patient")), 1);
+
+    // A double tap on a side runs the test once, on that side.
+    auto* links = u.x<QAbstractButton>(QStringLiteral("toolButtonLinks_2"));
+    QTest::mouseClick(links, Qt::LeftButton);
+    QTest::mouseDClick(links, Qt::LeftButton);
+    SCHRITT(u.warten(QStringLiteral("page_screeningtest")));
+    QCOMPARE(u.seiten(Identifikationstest_blau), (QList<int> { 0 }));
+
+    // A double tap on a choice answers one pen.
+    auto* wahl = u.x<QAbstractButton>(QStringLiteral("toolButtonGeruch_1"));
+    QTest::mouseClick(wahl, Qt::LeftButton);
+    QTest::mouseDClick(wahl, Qt::LeftButton);
+    QTest::mouseRelease(wahl, Qt::LeftButton);
+    QCOMPARE(u.zeilen(QStringLiteral("TestStift")), 1);
+    SCHRITT(u.identifikation(15, [](int) { return 2; }));
+    SCHRITT(u.warten(QStringLiteral("page_Seitenwahl")));
+    QCOMPARE(u.zeilen(QStringLiteral("TestStift")), 16);
+}
+
+void TestPruefung::riechtTriplet16Immer()
+{
+    Untersuchung u(true);
+    u.patient();
+    u.starten(Schwellentest);
+    SCHRITT(u.seitenwahl(QStringLiteral("toolButtonLinks_2")));
+    SCHRITT(u.warten(QStringLiteral("page_schwellentest")));
+    u.klicken(QStringLiteral("pushButton_Schwelle_Farbe_1"));
+    QTRY_COMPARE(u.kappen(QStringLiteral("Schwelle")).first(), testsupport::redCap);
+    // A double tap on a cap is one answer: ten answers in a row still end the run.
+    const QStringList vorher = u.kappen(QStringLiteral("Schwelle"));
+    auto* rot = u.x<QAbstractButton>(QStringLiteral("pushButton_Schwelle_Farbe_1"));
+    QTest::mouseClick(rot, Qt::LeftButton);
+    QTest::mouseDClick(rot, Qt::LeftButton);
+    QTest::mouseRelease(rot, Qt::LeftButton);
+    QTRY_VERIFY(u.kappen(QStringLiteral("Schwelle")) != vorher);
+    for (int antwort = 2; antwort <= 10; ++antwort)
+        SCHRITT(u.kappe(QStringLiteral("Schwelle"), QStringLiteral("page_schwellentest"), 'r'));
+    SCHRITT(u.seitenwahl(QStringLiteral("toolButtonNein")));
+    const QString text = u.bericht();
+    QVERIFY(text.contains(QStringLiteral("Punktwert: 16 (Grenzwert: 6.5) - Normalbefund")));
+}
+
+void TestPruefung::kaputteDefinition()
+{
+    // A catalogue with a definition that does not parse and a screening test whose pen 2 lacks a choice.
+    qCleanupResources_test_xmls();
+    qInitResources_kaputt();
+    const auto zurueck = qScopeGuard([] {
+        qCleanupResources_kaputt();
+        qInitResources_test_xmls();
+    });
+    Untersuchung u(true);
+    u.patient();
+    auto* tests = u.x<QComboBox>(QStringLiteral("comboBoxTestAuswahl"));
+    QCOMPARE(tests->findData(0), 0);
+
+    const auto box = testsupport::answerNextMessageBoxSeen(QStringLiteral("OK"));
+    u.starten(TestLadenAlle);
+    QTRY_VERIFY(box->beantwortet);
+    QCOMPARE(box->text, QStringLiteral("Keine Testvorgabe gefunden"));
+    QCOMPARE(u.seite(), QStringLiteral("pageDateneingabe"));
+    QVERIFY(u.x<QWidget>(QStringLiteral("groupBoxPatient"))->isEnabled());
+    QVERIFY(tests->isEnabled());
+    QCOMPARE(u.zeilen(QStringLiteral("Patient")), 0);
+
+    // Pen 2 is left out; every other pen shows its own choices.
+    u.starten(Screening12);
+    SCHRITT(u.seitenwahl(QStringLiteral("toolButtonLinks_2")));
+    SCHRITT(u.warten(QStringLiteral("page_screeningtest")));
+    QStringList erste;
+    for (int stift = 1; stift <= 11; ++stift) {
+        erste << u.x<QToolButton>(QStringLiteral("toolButtonGeruch_1"))->text();
+        u.klicken(QStringLiteral("toolButtonGeruch_1"));
+    }
+    SCHRITT(u.warten(QStringLiteral("page_Seitenwahl")));
+    QCOMPARE(erste.mid(0, 3), (QStringList { "Orange", "Honig", "Schnittlauch" }));
+    QSqlQuery q(QSqlDatabase::database(QStringLiteral("memdb")));
+    q.exec(QStringLiteral("SELECT StiftNr FROM `TestStift` ORDER BY ID"));
+    QList<int> stifte;
+    while (q.next())
+        stifte << q.value(0).toInt();
+    QCOMPARE(stifte, (QList<int> { 1, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12 }));
+}
+
+DUFTLOTSE_TEST_MAIN(TestPruefung)
+#include "tst_pruefung.moc"
