@@ -5,6 +5,7 @@
 #include "ergebnis.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDebug>
 #include <QEvent>
 #include <QGuiApplication>
@@ -12,8 +13,10 @@
 #include <QMenu>
 #include <QRegularExpression>
 #include <QScreen>
+#include <QScroller>
 #include <QSettings>
 #include <QStyle>
+#include <QStyledItemDelegate>
 #include <QTimer>
 #include <QToolButton>
 
@@ -32,6 +35,7 @@ MainWindow::MainWindow(QWidget* parent)
     connect(extendedTakt, &QTimer::timeout, this, &MainWindow::ExtendedtestAblauf);
 
     ui->setupUi(this);
+    fingerbedienung();
 
     if (QScreen* screen = QGuiApplication::screens().value(0)) {
         connect(screen, &QScreen::virtualGeometryChanged, this, &MainWindow::getScreen);
@@ -144,6 +148,17 @@ void MainWindow::tooltipMenu()
     tipmenu->clear();
     tipmenu->addAction(knopf->toolTip());
     tipmenu->popup(knopf->mapToGlobal(QPoint(0, 0)));
+}
+
+void MainWindow::fingerbedienung()
+{
+    // The style sheet gives list entries a finger's height only through a styled delegate.
+    for (QComboBox* box :
+        { ui->comboBoxPatientGeschlecht, ui->comboBoxPatientRauchgewohnheit, ui->comboBoxTestAuswahl })
+        box->setItemDelegate(new QStyledItemDelegate(box));
+    // Long pages scroll with a swipe on a touch screen.
+    for (QAbstractScrollArea* bereich : findChildren<QAbstractScrollArea*>())
+        QScroller::grabGesture(bereich->viewport(), QScroller::TouchGesture);
 }
 
 void MainWindow::TestauswahlFuellen()
