@@ -34,6 +34,11 @@ MainWindow::MainWindow(QWidget* parent)
     connect(einzelTakt, &QTimer::timeout, this, &MainWindow::EinzeltestAblauf);
     connect(extendedTakt, &QTimer::timeout, this, &MainWindow::ExtendedtestAblauf);
 
+    // Before the widgets exist: set later, the style sheet would polish every widget of every page again.
+    const QString tipStil = QStringLiteral("QToolTip { color: #ffffff; background-color: #000000; border: 0px; }");
+    if (qApp->styleSheet() != tipStil)
+        qApp->setStyleSheet(tipStil);
+
     ui->setupUi(this);
     fingerbedienung();
 
@@ -69,7 +74,6 @@ MainWindow::MainWindow(QWidget* parent)
     beginnenKnoppEnable(false);
     setPage(0);
 
-    qApp->setStyleSheet(QStringLiteral("QToolTip { color: #ffffff; background-color: #000000; border: 0px; }"));
     tooltipButtons_zuordnen();
 
     mussfelder = QStringList { QStringLiteral("comboBoxPatientGeschlecht"), QStringLiteral("lineEditPatientVorname"),
