@@ -185,10 +185,12 @@ QStringList layoutProblems(QWidget* page)
 Untersuchung::Untersuchung(bool hinweiseAus, const QString& sprache)
 {
     // The in-memory store outlives a window; every examination starts from an empty one.
-    QSqlQuery leeren(QSqlDatabase::database(QStringLiteral("memdb")));
-    for (const char* tabelle : { "Patient", "Untersucher", "Test", "TestStift", "TestSchwelle",
-             "TestSchwelleAusgewaehlte", "TestDiskrimination" })
-        leeren.exec(QStringLiteral("DELETE FROM `%1`").arg(QLatin1String(tabelle)));
+    if (QSqlDatabase::contains(QStringLiteral("memdb"))) {
+        QSqlQuery leeren(QSqlDatabase::database(QStringLiteral("memdb")));
+        for (const char* tabelle : { "Patient", "Untersucher", "Test", "TestStift", "TestSchwelle",
+                 "TestSchwelleAusgewaehlte", "TestDiskrimination" })
+            leeren.exec(QStringLiteral("DELETE FROM `%1`").arg(QLatin1String(tabelle)));
+    }
     QSettings einstellungen(MainWindow::Organisation, MainWindow::Anwendung);
     einstellungen.setValue(QStringLiteral("Sprache"), sprache);
     einstellungen.setValue(QStringLiteral("HinweiseAus"), hinweiseAus);
