@@ -94,29 +94,21 @@ void TestSprache::wechsel_data()
     QTest::addColumn<QString>("halter");
     QTest::addColumn<QString>("startbedingung");
 
-    QTest::newRow("German to English") << "de"
-                                       << "toolButtonEnglish"
-                                       << "en"
-                                       << "en_US"
-                                       << "EXAMINER" << geschlechtEn << testsEn << "Order of presentation"
-                                       << "Please select the sticks from the holder labeled \"Discrimination Test\""
-                                       << "Fields marked with * \nare mandatory ";
-    QTest::newRow("English to German")
-        << "en"
-        << "toolButtonDeutsch"
-        << "de"
-        << "de_DE"
-        << "UNTERSUCHER" << geschlechtDe << testsDe << "Reihenfolge Darbietung"
-        << "Bitte wählen Sie die Stifte aus dem Halter mit der Bezeichnung „Discrimination Test“ aus"
-        << "Bitte mit * markierte \n Felder ausfüllen ";
+    const auto zeile = [](const char* name, const char* vorher, const char* knopf, bool englisch) {
+        QTest::newRow(name) << vorher << knopf << (englisch ? "en" : "de") << (englisch ? "en_US" : "de_DE")
+                            << (englisch ? "EXAMINER" : "UNTERSUCHER") << (englisch ? geschlechtEn : geschlechtDe)
+                            << (englisch ? testsEn : testsDe)
+                            << (englisch ? "Order of presentation" : "Reihenfolge Darbietung")
+                            << (englisch ? "Please select the sticks from the holder labeled \"Discrimination Test\""
+                                         : "Bitte wählen Sie die Stifte aus dem Halter mit der Bezeichnung "
+                                           "„Discrimination Test“ aus")
+                            << (englisch ? "Fields marked with * \nare mandatory "
+                                         : "Bitte mit * markierte \n Felder ausfüllen ");
+    };
+    zeile("German to English", "de", "toolButtonEnglish", true);
+    zeile("English to German", "en", "toolButtonDeutsch", false);
     // The translator is taken out and put in again; the texts stay English.
-    QTest::newRow("English again") << "en"
-                                   << "toolButtonEnglish"
-                                   << "en"
-                                   << "en_US"
-                                   << "EXAMINER" << geschlechtEn << testsEn << "Order of presentation"
-                                   << "Please select the sticks from the holder labeled \"Discrimination Test\""
-                                   << "Fields marked with * \nare mandatory ";
+    zeile("English again", "en", "toolButtonEnglish", true);
 }
 
 void TestSprache::wechsel()
