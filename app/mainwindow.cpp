@@ -5,6 +5,7 @@
 #include "ergebnis.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDebug>
 #include <QEvent>
 #include <QGuiApplication>
@@ -12,8 +13,10 @@
 #include <QMenu>
 #include <QRegularExpression>
 #include <QScreen>
+#include <QScroller>
 #include <QSettings>
 #include <QStyle>
+#include <QStyledItemDelegate>
 #include <QTimer>
 #include <QToolButton>
 
@@ -31,7 +34,13 @@ MainWindow::MainWindow(QWidget* parent)
     connect(einzelTakt, &QTimer::timeout, this, &MainWindow::EinzeltestAblauf);
     connect(extendedTakt, &QTimer::timeout, this, &MainWindow::ExtendedtestAblauf);
 
+    // Before the widgets exist: set later, the style sheet would polish every widget of every page again.
+    const QString tipStil = QStringLiteral("QToolTip { color: #ffffff; background-color: #000000; border: 0px; }");
+    if (qApp->styleSheet() != tipStil)
+        qApp->setStyleSheet(tipStil);
+
     ui->setupUi(this);
+    fingerbedienung();
 
     if (QScreen* screen = QGuiApplication::screens().value(0)) {
         connect(screen, &QScreen::virtualGeometryChanged, this, &MainWindow::getScreen);
@@ -65,7 +74,6 @@ MainWindow::MainWindow(QWidget* parent)
     beginnenKnoppEnable(false);
     setPage(0);
 
-    qApp->setStyleSheet(QStringLiteral("QToolTip { color: #ffffff; background-color: #000000; border: 0px; }"));
     tooltipButtons_zuordnen();
 
     mussfelder = QStringList { QStringLiteral("comboBoxPatientGeschlecht"), QStringLiteral("lineEditPatientVorname"),
@@ -144,6 +152,17 @@ void MainWindow::tooltipMenu()
     tipmenu->clear();
     tipmenu->addAction(knopf->toolTip());
     tipmenu->popup(knopf->mapToGlobal(QPoint(0, 0)));
+}
+
+void MainWindow::fingerbedienung()
+{
+    // The style sheet gives list entries a finger's height only through a styled delegate.
+    for (QComboBox* box :
+        { ui->comboBoxPatientGeschlecht, ui->comboBoxPatientRauchgewohnheit, ui->comboBoxTestAuswahl })
+        box->setItemDelegate(new QStyledItemDelegate(box));
+    // Long pages scroll with a swipe on a touch screen.
+    for (QAbstractScrollArea* bereich : findChildren<QAbstractScrollArea*>())
+        QScroller::grabGesture(bereich->viewport(), QScroller::TouchGesture);
 }
 
 void MainWindow::TestauswahlFuellen()

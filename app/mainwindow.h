@@ -111,6 +111,7 @@ private slots:
 
 private:
     // Frame.
+    void fingerbedienung();
     void tooltipButtons_zuordnen();
     void TestauswahlFuellen();
 

@@ -10,14 +10,13 @@
 
 #include "ui_mainwindow.h"
 
+#include "abbruchfrage.h"
 #include "ergebnis.h"
 #include "rueckfrage.h"
 
 #include <QApplication>
 #include <QDebug>
 #include <QIcon>
-#include <QMessageBox>
-#include <QPushButton>
 #include <QSettings>
 #include <QTimer>
 
@@ -506,14 +505,7 @@ void MainWindow::on_pushButton_Abbruch_clicked()
 
 void MainWindow::on_toolButtonTestAbbruch_clicked()
 {
-    QMessageBox box;
-    box.setText(tr("Wirklich abbrechen?"));
-    box.setInformativeText(tr("Alle Ergebnisse werden verworfen"));
-    box.addButton(tr("Weiter Testen"), QMessageBox::ActionRole);
-    QPushButton* abbrechen = box.addButton(tr("Test abbrechen"), QMessageBox::ActionRole);
-    rueckfrage::fingergerecht(box);
-    box.exec();
-    if (box.clickedButton() != abbrechen)
+    if (!abbruchBestaetigt("MainWindow"))
         return;
     on_toolButton_auswertungschliessen_clicked();
     setPage(seiteDateneingabe);

@@ -1,17 +1,23 @@
 // Measures the work an examiner waits for: listing and loading the embedded
-// definitions, storing one examination's answers and scoring them. Prints
+// definitions, storing one examination's answers and scoring them, the report,
+// and the start of the main window against a bare one. Prints
 // milliseconds per operation and the peak resident memory of the process.
 #include "beispieluntersuchung.h"
 #include "datenbank.h"
 #include "ergebnis.h"
+#include "mainwindow.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLocale>
+#include <QMainWindow>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTextStream>
+
+#include <memory>
 
 #include <sys/resource.h>
 
@@ -49,13 +55,28 @@ void untersuchungSpeichern(Datenbank& db)
 
 } // namespace
 
+// One start of a window in this process, measured from outside by the parent.
+int fensterZeigen(int argc, char** argv, bool bar)
+{
+    QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling, true);
+    QApplication app(argc, argv);
+    std::unique_ptr<QMainWindow> w(bar ? new QMainWindow : new MainWindow);
+    w->resize(1113, 828);
+    w->show();
+    QCoreApplication::processEvents();
+    w->grab();
+    return 0;
+}
+
 int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     qputenv("QT_LOGGING_RULES", "default.debug=false");
-    // The reports go into the documents folder of a home of their own.
+    // The reports and settings go into a home of their own.
     QTemporaryDir zuhause;
     qputenv("HOME", QFile::encodeName(zuhause.path()));
+    if (argc == 3 && qstrcmp(argv[1], "--start") == 0)
+        return fensterZeigen(argc, argv, qstrcmp(argv[2], "bare") == 0);
     QApplication app(argc, argv);
     QLocale::setDefault(QLocale(QStringLiteral("de_DE")));
     Datenbank db(nullptr);
@@ -86,6 +107,19 @@ int main(int argc, char** argv)
         << msJe(20, [&](int) { Ergebnis bericht(nullptr, &label, &db); }) << " ms\n";
     const QString pdf = zuhause.path() + QStringLiteral("/Documents/JM-0815.pdf");
     out << "its PDF: " << QFileInfo(pdf).size() / 1024 << " KiB\n";
+
+    // Start-up as the examiner sees it: a fresh process until the window is shown and painted once,
+    // against a bare Qt main window of the same size.
+    const auto start = [&](const char* fenster) {
+        return msJe(10, [&](int) {
+            QProcess prozess;
+            prozess.start(
+                QCoreApplication::applicationFilePath(), { QStringLiteral("--start"), QLatin1String(fenster) });
+            prozess.waitForFinished();
+        });
+    };
+    out << "start-up, bare Qt main window: " << start("bare") << " ms\n";
+    out << "start-up, Duftlotse main window: " << start("duftlotse") << " ms\n";
 
     rusage ru {};
     getrusage(RUSAGE_SELF, &ru);

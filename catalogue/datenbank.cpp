@@ -1,11 +1,12 @@
 #include "datenbank.h"
 
+#include "rueckfrage.h"
+
 #include <QDebug>
 #include <QDir>
 #include <QDomElement>
 #include <QFile>
 #include <QLocale>
-#include <QMessageBox>
 
 namespace
 {
@@ -79,9 +80,7 @@ void Datenbank::TestsLaden()
         dateien = dir.entryList();
     }
     if (dateien.isEmpty()) {
-        QMessageBox box;
-        box.setText(tr("Keine Testvorgabe gefunden"));
-        box.exec();
+        rueckfrage::hinweis(tr("Keine Testvorgabe gefunden"));
         return;
     }
 

@@ -22,6 +22,10 @@ namespace
     QT_TRANSLATE_NOOP("FormScreeningtest", "Alle Ergebnisse werden verworfen"),
     QT_TRANSLATE_NOOP("FormScreeningtest", "Weiter Testen"),
     QT_TRANSLATE_NOOP("FormScreeningtest", "Test abbrechen"),
+    QT_TRANSLATE_NOOP("MainWindow", "Wirklich abbrechen?"),
+    QT_TRANSLATE_NOOP("MainWindow", "Alle Ergebnisse werden verworfen"),
+    QT_TRANSLATE_NOOP("MainWindow", "Weiter Testen"),
+    QT_TRANSLATE_NOOP("MainWindow", "Test abbrechen"),
 };
 } // namespace
 
