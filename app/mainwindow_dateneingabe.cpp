@@ -199,7 +199,7 @@ void MainWindow::on_lineEditPatientGeburtsdatum_editingFinished()
     // No patient is born in the future.
     if (!t.isEmpty() && (!datum.isValid() || datum > heute)) {
         ui->lineEditPatientGeburtsdatum->clear();
-        ui->lineEditPatientGeburtsdatum->setPlaceholderText(QStringLiteral("* TT.MM.JJJJ"));
+        ui->lineEditPatientGeburtsdatum->setPlaceholderText(tr("* TT.MM.JJJJ"));
         const int i = mussfelder.indexOf(QStringLiteral("lineEditPatientGeburtsdatum"));
         if (i >= 0 && i < mussfelderOK.size())
             mussfelderOK.setBit(i, false);

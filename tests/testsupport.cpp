@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QLabel>
@@ -11,6 +12,9 @@
 #include <QProcess>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QSettings>
+#include <QSqlQuery>
+#include <QStackedWidget>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -176,6 +180,165 @@ QStringList layoutProblems(QWidget* page)
             report(w, QStringLiteral("scrolls sideways"));
     }
     return problems;
+}
+
+Untersuchung::Untersuchung(bool hinweiseAus, const QString& sprache)
+{
+    // The in-memory store outlives a window; every examination starts from an empty one.
+    if (QSqlDatabase::contains(QStringLiteral("memdb"))) {
+        QSqlQuery leeren(QSqlDatabase::database(QStringLiteral("memdb")));
+        for (const char* tabelle : { "Patient", "Untersucher", "Test", "TestStift", "TestSchwelle",
+                 "TestSchwelleAusgewaehlte", "TestDiskrimination" })
+            leeren.exec(QStringLiteral("DELETE FROM `%1`").arg(QLatin1String(tabelle)));
+    }
+    QSettings einstellungen(MainWindow::Organisation, MainWindow::Anwendung);
+    einstellungen.setValue(QStringLiteral("Sprache"), sprache);
+    einstellungen.setValue(QStringLiteral("HinweiseAus"), hinweiseAus);
+    w = std::make_unique<MainWindow>();
+    w->show();
+    db = w->findChild<Datenbank*>();
+}
+
+QString Untersuchung::seite() const
+{
+    return x<QStackedWidget>(QStringLiteral("stackedWidget"))->currentWidget()->objectName();
+}
+
+void Untersuchung::klicken(const QString& knopf) const
+{
+    QTest::mouseClick(x<QAbstractButton>(knopf), Qt::LeftButton);
+}
+
+void Untersuchung::patient(const QString& code) const
+{
+    const auto setzen = [this](const char* name, const QString& text) {
+        auto* feld = x<QLineEdit>(name);
+        feld->setText(text);
+        emit feld->editingFinished();
+    };
+    setzen("lineEditPatientVorname", QStringLiteral("Erika"));
+    setzen("lineEditPatientNachname", QStringLiteral("Muster"));
+    setzen("lineEditPatientGeburtsdatum", QStringLiteral("01.02.1980"));
+    setzen("lineEditPatientCode", code);
+    setzen("lineEditUntersucherNachname", QStringLiteral("Prüfer"));
+    x<QComboBox>(QStringLiteral("comboBoxPatientGeschlecht"))->setCurrentIndex(1);
+}
+
+void Untersuchung::starten(TestArt art) const
+{
+    auto* tests = x<QComboBox>(QStringLiteral("comboBoxTestAuswahl"));
+    tests->setCurrentIndex(tests->findData(static_cast<int>(art)));
+    klicken(QStringLiteral("pushButtonBeginnen"));
+}
+
+void Untersuchung::warten(const QString& name) const
+{
+    QTRY_COMPARE(seite(), name);
+}
+
+void Untersuchung::seitenwahl(const QString& knopf) const
+{
+    SCHRITT(warten(QStringLiteral("page_Seitenwahl")));
+    klicken(knopf);
+}
+
+void Untersuchung::frage(const QString& text) const
+{
+    QTRY_COMPARE(x<QLabel>(QStringLiteral("label_test_fortfahren"))->text(), text);
+}
+
+void Untersuchung::identifikation(int stifte, const std::function<int(int)>& antwort) const
+{
+    SCHRITT(warten(QStringLiteral("page_screeningtest")));
+    for (int stift = 1; stift <= stifte; ++stift)
+        klicken(QStringLiteral("toolButtonGeruch_%1").arg(antwort(stift)));
+}
+
+QStringList Untersuchung::kappen(const QString& test) const
+{
+    QStringList texte;
+    for (int i = 1; i <= 3; ++i)
+        texte << x<QPushButton>(QStringLiteral("pushButton_%1_Farbe_%2").arg(test).arg(i))->text();
+    return texte;
+}
+
+namespace
+{
+// A text of a triplet screen in the language now installed.
+QString kappenText(const QString& test, const char* text)
+{
+    return QCoreApplication::translate(
+        test == QLatin1String("Schwelle") ? "FormSchwellentest" : "FormDiskriminationstest", text);
+}
+} // namespace
+
+void Untersuchung::kappe(const QString& test, const QString& seite, QChar farbe) const
+{
+    const QString ziel = kappenText(test, farbe == 'r' ? "Rote Kappe" : farbe == 'g' ? "Grüne Kappe" : "Blaue Kappe");
+    const QStringList vorher = kappen(test);
+    const int knopf = vorher.indexOf(ziel);
+    QVERIFY2(knopf >= 0, qPrintable(vorher.join(',')));
+    klicken(QStringLiteral("pushButton_%1_Farbe_%2").arg(test).arg(knopf + 1));
+    QTRY_VERIFY(kappen(test) != vorher || this->seite() != seite);
+}
+
+void Untersuchung::schwelle(const QString& folge) const
+{
+    const QString test = QStringLiteral("Schwelle");
+    SCHRITT(warten(QStringLiteral("page_schwellentest")));
+    QTRY_COMPARE(kappen(test).first(), kappenText(test, "bestätigen"));
+    klicken(QStringLiteral("pushButton_Schwelle_Farbe_1"));
+    QTRY_COMPARE(kappen(test).first(), kappenText(test, "Rote Kappe"));
+    for (QChar farbe : folge)
+        if (farbe != ' ')
+            SCHRITT(kappe(test, QStringLiteral("page_schwellentest"), farbe));
+    QTRY_VERIFY(seite() != QStringLiteral("page_schwellentest"));
+}
+
+void Untersuchung::diskrimination(int treffer) const
+{
+    SCHRITT(warten(QStringLiteral("page_Diskriminationstest")));
+    for (int triplet = 1; triplet <= 16; ++triplet)
+        SCHRITT(kappe(QStringLiteral("Diskrimination"), QStringLiteral("page_Diskriminationstest"),
+            triplet <= treffer ? 'g' : 'r'));
+    QTRY_VERIFY(seite() != QStringLiteral("page_Diskriminationstest"));
+}
+
+QString Untersuchung::bericht(const QString& code) const
+{
+    const QString pdf = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) + '/' + code + ".pdf";
+    [&] {
+        QTRY_VERIFY_WITH_TIMEOUT(
+            QFile::exists(pdf) && !x<QLabel>(QStringLiteral("labelSvg"))->pixmap(Qt::ReturnByValue).isNull(), 15000);
+    }();
+    return pdfText(pdf);
+}
+
+void Untersuchung::schliessen() const
+{
+    klicken(QStringLiteral("toolButton_auswertungschliessen"));
+    QCOMPARE(seite(), QStringLiteral("pageDateneingabe"));
+    QVERIFY(db->Patientendaten(0).isEmpty());
+    QCOMPARE(zeilen(QStringLiteral("Test")), 0);
+    QCOMPARE(x<QLineEdit>(QStringLiteral("lineEditPatientVorname"))->text(), QString());
+    QCOMPARE(x<QLineEdit>(QStringLiteral("lineEditUntersucherNachname"))->text(), QStringLiteral("Prüfer"));
+}
+
+int Untersuchung::zeilen(const QString& tabelle) const
+{
+    QSqlQuery q(QSqlDatabase::database(QStringLiteral("memdb")));
+    q.exec(QStringLiteral("SELECT COUNT(*) FROM `%1`").arg(tabelle));
+    return q.next() ? q.value(0).toInt() : -1;
+}
+
+QList<int> Untersuchung::seiten(TestArt art) const
+{
+    QSqlQuery q(QSqlDatabase::database(QStringLiteral("memdb")));
+    q.exec(QStringLiteral("SELECT Nase FROM `Test` WHERE TestArt = %1 ORDER BY ID").arg(art));
+    QList<int> nasen;
+    while (q.next())
+        nasen << q.value(0).toInt();
+    return nasen;
 }
 
 } // namespace testsupport

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "mainwindow.h"
+
 #include <QApplication>
 #include <QProgressBar>
 #include <QPushButton>
@@ -143,6 +145,49 @@ template <typename Form> struct TripletScreen {
     QWidget window;
     Form* form = new Form(&window);
     QStringList events;
+};
+
+// An examination on a fresh main window, clicked through as an examiner would. The store is
+// emptied first, and the language and the hint switch are stored before the window is built.
+class Untersuchung
+{
+public:
+    explicit Untersuchung(bool hinweiseAus = false, const QString& sprache = QStringLiteral("de"));
+
+    template <typename T = QWidget> T* x(const QString& name) const
+    {
+        return child<T>(w.get(), name);
+    }
+
+    // Object name of the page shown.
+    QString seite() const;
+    void klicken(const QString& knopf) const;
+    // Fills the five mandatory fields and the examiner's name.
+    void patient(const QString& code = QStringLiteral("P-0042")) const;
+    void starten(TestArt art) const;
+    void warten(const QString& name) const;
+    void seitenwahl(const QString& knopf) const;
+    void frage(const QString& text) const;
+    // One pen after the other; `antwort` gives the chosen choice (1 to 4) of a pen.
+    void identifikation(int stifte, const std::function<int(int)>& antwort) const;
+    // The cap buttons' texts of a triplet screen (`test` "Schwelle" or "Diskrimination").
+    QStringList kappen(const QString& test) const;
+    // Presses a cap by colour (r, g or b) and waits until the screen took the answer.
+    void kappe(const QString& test, const QString& seite, QChar farbe) const;
+    // Confirms the red caps, then answers by colour; blanks in `folge` only group.
+    void schwelle(const QString& folge) const;
+    // Sixteen triplets: the first `treffer` with the green cap, the rest with the red one.
+    void diskrimination(int treffer) const;
+    // Waits for the report and returns the text of its PDF.
+    QString bericht(const QString& code = QStringLiteral("P-0042")) const;
+    // Closing the result page discards the examination and keeps the examiner.
+    void schliessen() const;
+    int zeilen(const QString& tabelle) const;
+    // The sides stored for the runs of one kind, in the order they were run.
+    QList<int> seiten(TestArt art) const;
+
+    std::unique_ptr<MainWindow> w;
+    Datenbank* db = nullptr;
 };
 
 } // namespace testsupport
