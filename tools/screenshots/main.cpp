@@ -142,13 +142,15 @@ void datenEintragen(MainWindow* fenster, bool deutsch)
     tippen(fenster, "lineEditPatientNachname", QStringLiteral("Mustermann"));
     tippen(fenster, "lineEditPatientGeburtsdatum", QStringLiteral("12.03.1956"));
     auto* geschlecht = finden<QComboBox>(fenster, "comboBoxPatientGeschlecht");
-    if (geschlecht->count() > 1)
-        geschlecht->setCurrentIndex(1);
+    if (geschlecht->count() > 3)
+        geschlecht->setCurrentIndex(3);
     tippen(fenster, "lineEditPatientGeburtsname", QStringLiteral("Schäfer"));
     tippen(fenster, "lineEditPatientCode", QStringLiteral("P-2024-0173"));
     tippen(fenster, "lineEditPatientAdresse", QStringLiteral("Lindenstraße 12, 04109 Leipzig"));
     tippen(fenster, "lineEditPatientTelefonEmail", QStringLiteral("0341 555 0173"));
-    finden<QComboBox>(fenster, "comboBoxPatientRauchgewohnheit")->setCurrentIndex(1);
+    // The longest entries of the three lists, so that a clipped text shows.
+    finden<QComboBox>(fenster, "comboBoxPatientRauchgewohnheit")->setCurrentIndex(2);
+    finden<QComboBox>(fenster, "comboBoxTestAuswahl")->setCurrentIndex(2);
     finden<QPlainTextEdit>(fenster, "plainTextEditPatientNotiz")
         ->setPlainText(deutsch ? QStringLiteral("Riechminderung seit einem Infekt im Winter")
                                : QStringLiteral("Loss of smell since an infection in winter"));
