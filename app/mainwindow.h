@@ -128,6 +128,10 @@ private:
     void SeitenauswahlSetzen(int Seite);
     void Seitenabfrage(QString text, bool nein);
     bool weitereSeiteMoeglich() const;
+    // Asks for a further side when one is left and returns the next step, else `sonst`.
+    int weitereSeiteFragen(const QString& frage, int schritt, int sonst);
+    // After a further-side question: wait, go on (no further side) or run the test again.
+    int aufSeitenantwort(int schritt, int testSchritt) const;
     void SchwellentestStarten();
     void DiskriminationstestStarten();
     void ScreeningIdentifikationsTestStarten();

@@ -190,6 +190,21 @@ bool MainWindow::weitereSeiteMoeglich() const
 
 // Once the examiner answered that no further side is wanted, the page only waits
 // for the sequencer to move on; a side tapped then would run the finished test again.
+int MainWindow::weitereSeiteFragen(const QString& frage, int schritt, int sonst)
+{
+    if (!weitereSeiteMoeglich())
+        return sonst;
+    Seitenabfrage(frage, true);
+    return schritt + 1;
+}
+
+int MainWindow::aufSeitenantwort(int schritt, int testSchritt) const
+{
+    if (seitenwahl == keineAntwort)
+        return schritt;
+    return seitenwahl == keineWeitereSeite ? schritt + 1 : testSchritt;
+}
+
 void MainWindow::on_toolButtonLinks_2_clicked()
 {
     if (seitenwahl == keineWeitereSeite)
@@ -344,17 +359,12 @@ void MainWindow::EinzeltestAblauf()
             naechster = EinzelTestStatus;
         break;
     case 40:
-        if (weitereSeiteMoeglich())
-            Seitenabfrage(tr("Im ") + testname.toUpper() + tr(" mit weiterer Seite fortfahren?"), true);
-        else
-            naechster = 70;
+        naechster = weitereSeiteFragen(
+            tr("Im ") + testname.toUpper() + tr(" mit weiterer Seite fortfahren?"), EinzelTestStatus, 70);
         break;
     case 50:
     case 60:
-        if (seitenwahl == keineAntwort)
-            naechster = EinzelTestStatus;
-        else if (seitenwahl != keineWeitereSeite)
-            naechster = 20;
+        naechster = aufSeitenantwort(EinzelTestStatus, 20);
         break;
     case 70:
         AuswertungStarten();
@@ -382,24 +392,12 @@ void MainWindow::ExtendedtestAblauf()
     if (ExtendedTestStatus < 0)
         return;
 
-    // Steps that ask for a further side of the part now running, and where each part starts its screen.
-    const auto weitereSeite = [this](const char* frage, int sonst) {
-        if (weitereSeiteMoeglich()) {
-            Seitenabfrage(tr(frage), true);
-            return ExtendedTestStatus + 1;
-        }
-        return sonst;
-    };
-    const auto naechsterTeil = [this](TestArt art, const char* frage) {
+    // Where the next part of the extended test begins: its definition and the side question.
+    const auto naechsterTeil = [this](TestArt art, const QString& frage) {
         m_testart = art;
         db->TestLaden(art);
         SeitenauswahlSetzen(-1);
-        Seitenabfrage(tr(frage), false);
-    };
-    const auto nochEineSeite = [this](int testSchritt) {
-        if (seitenwahl == keineAntwort)
-            return ExtendedTestStatus;
-        return seitenwahl == keineWeitereSeite ? ExtendedTestStatus + 1 : testSchritt;
+        Seitenabfrage(frage, false);
     };
 
     int pause = wartePause;
@@ -445,39 +443,39 @@ void MainWindow::ExtendedtestAblauf()
             naechster = ExtendedTestStatus;
         break;
     case 40:
-        naechster = weitereSeite(QT_TR_NOOP("Im SCHWELLENTEST mit weiterer Seite fortfahren?"), 70);
+        naechster = weitereSeiteFragen(tr("Im SCHWELLENTEST mit weiterer Seite fortfahren?"), ExtendedTestStatus, 70);
         break;
     case 50:
     case 60:
-        naechster = nochEineSeite(20);
+        naechster = aufSeitenantwort(ExtendedTestStatus, 20);
         break;
     case 70:
-        naechsterTeil(
-            Diskriminationstest, QT_TR_NOOP("DISKRIMINATIONSTEST\nBitte wählen Sie die zu testende Seite aus"));
+        naechsterTeil(Diskriminationstest, tr("DISKRIMINATIONSTEST\nBitte wählen Sie die zu testende Seite aus"));
         break;
     case 90:
         EinzeltestAktiv = m_testart;
         DiskriminationstestStarten();
         break;
     case 110:
-        naechster = weitereSeite(QT_TR_NOOP("Im DISKRIMINATIONSTEST mit weiterer Seite fortfahren?"), 130);
+        naechster
+            = weitereSeiteFragen(tr("Im DISKRIMINATIONSTEST mit weiterer Seite fortfahren?"), ExtendedTestStatus, 130);
         break;
     case 120:
-        naechster = nochEineSeite(90);
+        naechster = aufSeitenantwort(ExtendedTestStatus, 90);
         break;
     case 130:
-        naechsterTeil(
-            Identifikationstest_blau, QT_TR_NOOP("IDENTIFIKATIONSTEST\nBitte wählen Sie die zu testende Seite aus"));
+        naechsterTeil(Identifikationstest_blau, tr("IDENTIFIKATIONSTEST\nBitte wählen Sie die zu testende Seite aus"));
         break;
     case 150:
         EinzeltestAktiv = m_testart;
         ScreeningIdentifikationsTestStarten();
         break;
     case 170:
-        naechster = weitereSeite(QT_TR_NOOP("Im IDENTIFIKATIONSTEST mit weiterer Seite fortfahren?"), 190);
+        naechster
+            = weitereSeiteFragen(tr("Im IDENTIFIKATIONSTEST mit weiterer Seite fortfahren?"), ExtendedTestStatus, 190);
         break;
     case 180:
-        naechster = nochEineSeite(150);
+        naechster = aufSeitenantwort(ExtendedTestStatus, 150);
         break;
     case 190:
         AuswertungStarten();
