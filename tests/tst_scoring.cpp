@@ -43,7 +43,6 @@ class TestScoring : public QObject
     std::unique_ptr<Datenbank> db;
 
 private slots:
-    // The embedded test definitions are chosen by locale.
     void initTestCase()
     {
         QLocale::setDefault(QLocale(QStringLiteral("de_DE")));
@@ -65,17 +64,15 @@ private slots:
         QTest::addColumn<QVector<int>>("lauf");
         QTest::addColumn<double>("punktsumme");
         QTest::addColumn<int>("antworten");
-        QTest::addColumn<double>("normwert");
 
         QTest::newRow("threshold, seven reversals: mean of the last four")
-            << int(Schwellentest) << QVector<int> { 8, 9, 7, 8, 6, 7, 6 } << 6.75 << 7 << 6.5;
-        QTest::newRow("threshold, only three reversals")
-            << int(Schwellentest) << QVector<int> { 8, 9, 7 } << 0.0 << 3 << 6.5;
+            << int(Schwellentest) << QVector<int> { 8, 9, 7, 8, 6, 7, 6 } << 6.75 << 7;
+        QTest::newRow("threshold, only three reversals") << int(Schwellentest) << QVector<int> { 8, 9, 7 } << 0.0 << 3;
         QTest::newRow("threshold, eight reversals still divided by four")
-            << int(Schwellentest) << QVector<int> { 8, 9, 7, 8, 6, 7, 6, 5 } << 8.0 << 8 << 6.5;
-        QTest::newRow("screening, 9 of 12") << int(Screening12) << QVector<int> { 9 } << 9.0 << 12 << 10.0;
+            << int(Schwellentest) << QVector<int> { 8, 9, 7, 8, 6, 7, 6, 5 } << 8.0 << 8;
+        QTest::newRow("screening, 9 of 12") << int(Screening12) << QVector<int> { 9 } << 9.0 << 12;
         QTest::newRow("discrimination, 11 green picks")
-            << int(Diskriminationstest) << QVector<int> { 11 } << 11.0 << 16 << 10.0;
+            << int(Diskriminationstest) << QVector<int> { 11 } << 11.0 << 16;
     }
 
     void einzelnerLauf()
@@ -84,7 +81,6 @@ private slots:
         QFETCH(QVector<int>, lauf);
         QFETCH(double, punktsumme);
         QFETCH(int, antworten);
-        QFETCH(double, normwert);
 
         if (art == Schwellentest)
             schwellenLauf(*db, 2, lauf);
@@ -102,12 +98,8 @@ private slots:
         const QVector<double> beste { e.maxScreening, e.maxIdentifikation, e.maxSchwelle, e.maxDiskrimination };
         for (int k = Screening12; k <= Diskriminationstest; ++k)
             QCOMPARE(beste.at(k - 1), k == art ? punktsumme : 0.0);
-        QCOMPARE(e.normwertSumme, normwert);
-        QCOMPARE(e.riecht_schlecht, punktsumme < normwert);
-        if (art != Schwellentest) {
-            QCOMPARE(t.Stifte.last().Namen.size(), art == Diskriminationstest ? 0 : 4);
+        if (art != Schwellentest)
             return;
-        }
         // The staircase keeps the order in which it was written, also among the rows of one reversal.
         QCOMPARE(t.SchwellenAuswahl.size(), 1 + 2 * lauf.size());
         const TestErgebnisSchwelleAuswahl& erkannt = t.SchwellenAuswahl.at(t.SchwellenAuswahl.size() - 2);
@@ -116,55 +108,44 @@ private slots:
         QVERIFY(!verfehlt.erkannt && verfehlt.Triplet == lauf.last() + 1);
     }
 
-    // An empty `wendepunkte` means identification runs only; otherwise an extended test with all kinds.
+    // An extended test: both sides of identification and discrimination, the sides in either order.
     void summen_data()
     {
         QTest::addColumn<QVector<int>>("wendepunkte");
         QTest::addColumn<QVector<int>>("identifikation");
-        QTest::addColumn<QList<int>>("arten");
         QTest::addColumn<double>("summe");
-        QTest::addColumn<double>("normwertSumme");
         QTest::addColumn<bool>("riechtSchlecht");
 
-        const QList<int> extended { 5, 4, 4, 3, 2, 2 };
-        QTest::newRow("identification 12, then 14")
-            << QVector<int> {} << QVector<int> { 12, 14 } << QList<int> { 2, 2 } << 14.0 << 11.0 << false;
-        QTest::newRow("identification 14, then 12")
-            << QVector<int> {} << QVector<int> { 14, 12 } << QList<int> { 2, 2 } << 14.0 << 11.0 << false;
-        QTest::newRow("extended, threshold 7.5")
-            << QVector<int> { 10, 12, 9, 7, 8, 7, 8 } << QVector<int> { 13, 11 } << extended << 32.5 << 30.75 << false;
-        QTest::newRow("extended, threshold 5")
-            << QVector<int> { 9, 11, 8, 5, 5, 5, 5 } << QVector<int> { 11, 13 } << extended << 30.0 << 30.75 << true;
+        QTest::newRow("threshold 7.5, better side first")
+            << QVector<int> { 10, 12, 9, 7, 8, 7, 8 } << QVector<int> { 13, 11 } << 32.5 << false;
+        QTest::newRow("threshold 5, better side last")
+            << QVector<int> { 9, 11, 8, 5, 5, 5, 5 } << QVector<int> { 11, 13 } << 30.0 << true;
     }
 
-    // The total adds the best side of each kind and is held against the highest norm among the runs; an extended
-    // test has an umbrella row of its own, read first, whose norm is that of the total.
+    // The total adds the best side of each kind and is held against the norm of the extended test, whose
+    // umbrella row is read first.
     void summen()
     {
         QFETCH(QVector<int>, wendepunkte);
         QFETCH(QVector<int>, identifikation);
-        QFETCH(QList<int>, arten);
         QFETCH(double, summe);
-        QFETCH(double, normwertSumme);
         QFETCH(bool, riechtSchlecht);
 
-        if (!wendepunkte.isEmpty()) {
-            db->TestLaden(ExtendedTest);
-            db->TestStartSpeichern("Extended Test", 2, 0);
-            schwellenLauf(*db, 2, wendepunkte);
-            diskriminationsLauf(*db, 0, 10);
-            diskriminationsLauf(*db, 1, 12);
-        }
+        db->TestLaden(ExtendedTest);
+        db->TestStartSpeichern("Extended Test", 2, 0);
+        schwellenLauf(*db, 2, wendepunkte);
+        diskriminationsLauf(*db, 0, 10);
+        diskriminationsLauf(*db, 1, 12);
         for (int nase = 0; nase < identifikation.size(); ++nase)
             stiftLauf(*db, Identifikationstest_blau, nase, identifikation.at(nase));
         const TestErgebnisse e = db->TestErgebnisDaten(0);
         QList<int> gelesen;
         for (const TestErgebnis& t : e.testergebnis)
             gelesen << t.testArt;
-        QCOMPARE(gelesen, arten);
-        QCOMPARE(db->TestDaten(0).value("TestArt"), QString::number(arten.first()));
+        QCOMPARE(gelesen, (QList<int> { 5, 4, 4, 3, 2, 2 }));
+        QCOMPARE(db->TestDaten(0).value("TestArt"), QStringLiteral("5"));
         QCOMPARE(e.maxSumme, summe);
-        QCOMPARE(e.normwertSumme, normwertSumme);
+        QCOMPARE(e.normwertSumme, 30.75);
         QCOMPARE(e.riecht_schlecht, riechtSchlecht);
     }
 
@@ -175,12 +156,9 @@ private slots:
 
         const QString format = QStringLiteral("dd.MM.yyyy");
         QTest::newRow("30th birthday today") << QDate::currentDate().addYears(-30).toString(format) << "30";
-        QTest::newRow("born tomorrow") << QDate::currentDate().addDays(1).toString(format) << "";
-        QTest::newRow("31 February") << "31.02.1980"
-                                     << "";
+        QTest::newRow("born tomorrow: no age") << QDate::currentDate().addDays(1).toString(format) << "";
     }
 
-    // Without a usable age both age keys are left out.
     void patientendaten()
     {
         QFETCH(QString, geburtsdatum);
@@ -202,33 +180,11 @@ private slots:
             (QMap<QString, QString> { { "UName", "Erika Mustermann" }, { "Bemerkung", "HNO-Praxis" } }));
     }
 
-    void nachDemLoeschen()
+    // Born on 29 February: in common years the birthday is reached on 1 March.
+    void alterAmSchalttag()
     {
-        stiftLauf(*db, Screening12, 2, 9);
-        db->PatientLoeschen(-1);
-        QVERIFY(!db->TestLoeschen(-1));
-        QVERIFY(db->Patientendaten(0).isEmpty());
-        QVERIFY(db->TestErgebnisDaten(0).testergebnis.isEmpty());
-    }
-
-    void alter_data()
-    {
-        QTest::addColumn<QDate>("geburt");
-        QTest::addColumn<QDate>("heute");
-        QTest::addColumn<int>("jahre");
-
-        QTest::newRow("29 Feb, on 28 Feb of a common year") << QDate(2000, 2, 29) << QDate(2025, 2, 28) << 24;
-        QTest::newRow("29 Feb, on 1 Mar of a common year") << QDate(2000, 2, 29) << QDate(2025, 3, 1) << 25;
-        QTest::newRow("birthday reached today") << QDate(2000, 3, 1) << QDate(2025, 3, 1) << 25;
-        QTest::newRow("invalid birth date") << QDate() << QDate(2025, 3, 1) << -1;
-    }
-
-    void alter()
-    {
-        QFETCH(QDate, geburt);
-        QFETCH(QDate, heute);
-        QFETCH(int, jahre);
-        QCOMPARE(alterInJahren(geburt, heute), jahre);
+        QCOMPARE(alterInJahren(QDate(2000, 2, 29), QDate(2025, 2, 28)), 24);
+        QCOMPARE(alterInJahren(QDate(2000, 2, 29), QDate(2025, 3, 1)), 25);
     }
 };
 
