@@ -2,6 +2,8 @@
 
 #include "datenbank.h"
 
+#include <QDirIterator>
+#include <QImage>
 #include <QLocale>
 #include <QTemporaryDir>
 
@@ -124,6 +126,28 @@ private slots:
         QCOMPARE(name, QStringLiteral("50"));
         QCOMPARE(alter, (QStringList { "5-10", "11-20", "21-30", "31-40", "41-50", "51-60", "61-70", "71-80", ">81" }));
         QCOMPARE(werte, (QList<double> { 25.0, 34.0, 35.75, 35.5, 34.75, 33, 31.63, 28.5, 25.75 }));
+    }
+
+    // Every pen of every embedded definition has four choices, a correct one and its pictures.
+    void jedesBildIstEingebettet()
+    {
+        int bilder = 0;
+        QDirIterator it(QStringLiteral(":/xml"), { QStringLiteral("*.xml") }, QDir::Files);
+        while (it.hasNext()) {
+            const QString datei = it.next();
+            db->XMLTestladen(datei);
+            for (char stift : db->Stiftreihenfolge()) {
+                QStringList namen, pfade;
+                int richtig = 0;
+                QVERIFY2(db->Stiftdaten(uchar(stift), &namen, &pfade, &richtig), qPrintable(datei));
+                QVERIFY(richtig >= 1 && richtig <= 4);
+                for (const QString& bild : qAsConst(pfade)) {
+                    QVERIFY2(!QImage(":/jpeg/Bilder/" + bild + ".jpeg").isNull(), qPrintable(datei + ": " + bild));
+                    ++bilder;
+                }
+            }
+        }
+        QCOMPARE(bilder, 2 * 4 * (12 + 2 * 16));
     }
 };
 
