@@ -3,6 +3,7 @@
 #include "mainwindow.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QString>
@@ -98,6 +99,7 @@ template <typename Form> struct TripletScreen {
             form, &Form::testBeendet, form, [this](int art) { events << QStringLiteral("beendet %1").arg(art); });
         QObject::connect(form, &Form::abbruch, form, [this] { events << QStringLiteral("abbruch"); });
         window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
     }
     QPushButton* cap(int index) const
     {
@@ -106,6 +108,13 @@ template <typename Form> struct TripletScreen {
     QStringList caps() const
     {
         return { cap(0)->text(), cap(1)->text(), cap(2)->text() };
+    }
+    // Whether the instruction asks for triplet `triplet`.
+    bool showsTriplet(int triplet) const
+    {
+        return child<QLabel>(form, QStringLiteral("label%1StiftNummer").arg(name))
+            ->text()
+            .contains(QStringLiteral("Nr. %1 ").arg(triplet));
     }
     QProgressBar* bar() const
     {
@@ -135,6 +144,13 @@ template <typename Form> struct TripletScreen {
         QTest::mouseDClick(cap(index), Qt::LeftButton);
         QTest::mouseRelease(cap(index), Qt::LeftButton);
         QTRY_COMPARE(bar()->value(), 29);
+    }
+    // Answers with a cap and fails unless the waiting time it starts counts down in real seconds;
+    // an aborted run's tick chain still running beside the new one would halve them.
+    void answerWithOneTickChain(int index)
+    {
+        const qint64 ms = twoSecondsOfWaiting(bar(), [&] { answer(index); });
+        QVERIFY2(ms >= 1500, qPrintable(QStringLiteral("two seconds of waiting took %1 ms").arg(ms)));
     }
     void abort(const QString& reply)
     {
