@@ -5,6 +5,7 @@
 
 #include <QLocale>
 #include <QSignalSpy>
+#include <QStackedWidget>
 #include <QToolButton>
 
 namespace
@@ -66,6 +67,7 @@ private slots:
     void penByPen();
     void pressesAbortsAndGaps_data();
     void pressesAbortsAndGaps();
+    void stiftMarke();
 };
 
 void TestScreeningtest::penByPen_data()
@@ -155,6 +157,27 @@ void TestScreeningtest::pressesAbortsAndGaps()
         }
     }
     QCOMPARE(s.ereignisse, erwartet);
+}
+
+// No tag reader is attached in this system, but the tag page behaves as built: only the
+// pen's own tag of a screening test opens its choices, and there is no way past it.
+void TestScreeningtest::stiftMarke()
+{
+    TestdatenScreening daten = ausKatalog(Screening12);
+    daten.mitRfid = true;
+    Bildschirm s(daten);
+    auto* stapel = testsupport::child<QStackedWidget>(&s.form, "stackedWidget");
+    auto* falsch = testsupport::child<QWidget>(&s.form, "groupBoxStiftFalsch");
+    QCOMPARE(stapel->currentIndex(), 0);
+    QVERIFY(testsupport::child<QWidget>(&s.form, "pushButtonWeiter")->isHidden());
+    for (const auto& [marke, art] : { std::pair { 2, 1 }, std::pair { 1, 3 } }) {
+        s.form.StiftGefunden(marke, art);
+        QCOMPARE(stapel->currentIndex(), 0);
+        QVERIFY(!falsch->isHidden());
+    }
+    s.form.StiftGefunden(1, 1);
+    QCOMPARE(stapel->currentIndex(), 1);
+    QVERIFY(falsch->isHidden());
 }
 
 DUFTLOTSE_TEST_MAIN(TestScreeningtest)
