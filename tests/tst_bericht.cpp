@@ -29,6 +29,7 @@ QVector<TestErgebnis> lauf(TestArt art, int nase, const QVector<TestErgebnisStif
     return { TestErgebnis { art, nase, false, 0, 0, 0, 0, 0, stifte, {}, schritte, {}, {} } };
 }
 
+// In the run's private home, which isolateEnvironment() makes HOME.
 const QString dokumente = testsupport::homePath() + QStringLiteral("/Documents");
 
 } // namespace
