@@ -138,6 +138,18 @@ private slots:
         QVERIFY2(QString::fromUtf8(bericht.svgdatenPerzentile).contains(QRegularExpression(punkt)), qPrintable(punkt));
     }
 
+    // An examination without results still gives a report: one empty page and an empty picture.
+    void ohneErgebnisse()
+    {
+        db->PatientLoeschen(-1);
+        db->TestLoeschen(-1);
+        QLabel label;
+        const Ergebnis bericht(nullptr, &label, db.get());
+        QVERIFY(bericht.svgdaten.isEmpty() && bericht.svgdatenPerzentile.isEmpty());
+        QVERIFY(testsupport::ausgabe("pdfinfo", { dokumente + "/PdfFile.pdf" })
+                    .contains(QRegularExpression("Pages: +1\\n")));
+    }
+
     // A failure is never silent, keeps an earlier report and leaves nothing behind; each row has its own folder.
     void pdf_data()
     {
