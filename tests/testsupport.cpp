@@ -64,7 +64,6 @@ void tryAnswer(const QString& text, const std::shared_ptr<GeseheneBox>& gesehen,
         gesehen->fingergerecht = !box->buttons().isEmpty();
         QAbstractButton* ziel = nullptr;
         for (QAbstractButton* b : box->buttons()) {
-            gesehen->knoepfe << b->text();
             gesehen->fingergerecht = gesehen->fingergerecht && b->height() >= 48 && b->font().pointSizeF() >= 14;
             if (b->text() == text)
                 ziel = b;

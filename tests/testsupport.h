@@ -45,7 +45,6 @@ struct GeseheneBox {
     bool beantwortet = false;
     QString text;
     QString informativeText;
-    QStringList knoepfe;
     // Every button at least 48 px tall with text of at least 14 pt.
     bool fingergerecht = false;
 };
