@@ -317,7 +317,7 @@
         <translation>Nonsmoker</translation>
     </message>
     <message>
-        <source>Gelegenheitssraucher</source>
+        <source>Gelegenheitsraucher</source>
         <translation>Occasional smoker</translation>
     </message>
     <message>
