@@ -80,15 +80,13 @@ MainWindow::MainWindow(QWidget* parent)
         QStringLiteral("lineEditPatientNachname"), QStringLiteral("lineEditPatientGeburtsdatum"),
         QStringLiteral("lineEditPatientCode") };
     mussfelderOK.resize(mussfelder.size());
-    mussfelderWarnungen = QStringList { tr("Geschlecht nicht ausgewählt"), tr("Patient Vorname fehlt"),
-        tr("Patient Nachname fehlt"), tr("Patient Geburtsdatum fehlt"), tr("Patient Personencode fehlt") };
+    QCoreApplication::setApplicationVersion(QStringLiteral("1.21"));
+    TexteErneuern();
     MussfelderConnect();
 
-    QCoreApplication::setApplicationVersion(QStringLiteral("1.21"));
     ui->pushButtonAnleitungAnzeigen->hide();
     ui->pushButtonAnleitungAnzeigen_2->hide();
     ui->pushButtonAnleitungAnzeigen_3->hide();
-    ui->labelVersion->setText(tr("Version ") + QCoreApplication::applicationVersion() + tr(" Beta Nur zu Testzwecken"));
 }
 
 MainWindow::~MainWindow()

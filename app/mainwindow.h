@@ -142,6 +142,7 @@ private:
 
     // Language.
     void SpracheWechseln(QString sprache);
+    void TexteErneuern();
     void HinweiseAusSpeichern(bool aus);
     void AnleitungAnzeigen();
 

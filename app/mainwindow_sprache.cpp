@@ -66,8 +66,17 @@ void MainWindow::changeEvent(QEvent* event)
         }
     } else if (event->type() == QEvent::LanguageChange) {
         ui->retranslateUi(this);
+        TexteErneuern();
     }
     QMainWindow::changeEvent(event);
+}
+
+// The texts the window composes itself, which retranslateUi does not reach.
+void MainWindow::TexteErneuern()
+{
+    mussfelderWarnungen = QStringList { tr("Geschlecht nicht ausgewählt"), tr("Patient Vorname fehlt"),
+        tr("Patient Nachname fehlt"), tr("Patient Geburtsdatum fehlt"), tr("Patient Personencode fehlt") };
+    ui->labelVersion->setText(tr("Version ") + QCoreApplication::applicationVersion() + tr(" Beta Nur zu Testzwecken"));
 }
 
 void MainWindow::on_toolButtonSprache_clicked()

@@ -31,7 +31,7 @@ private slots:
         QTest::addColumn<QString>("locale");
         QTest::addColumn<QStringList>("namen");
 
-        const QStringList englisch { "Discrimination test", "Extended test", "Identification test blue",
+        const QStringList englisch { "Discrimination test", "Extended test", "Identification test (blue)",
             "Threshold test", "Screening 12" };
         QTest::newRow("German") << "de_DE"
                                 << QStringList { "Diskriminationstest", "Extended Test", "Identifikationstest blau",
@@ -107,7 +107,7 @@ private slots:
         QVERIFY(!db->Stiftdaten(17, &namen, &bilder, &richtig));
         QVERIFY(namen.isEmpty() && bilder.isEmpty() && richtig == -7);
         QVERIFY(db->Stiftdaten(6, &namen, &bilder, &richtig));
-        QCOMPARE(namen, (QStringList { "peach", "melon", "lemon", "orange" }));
+        QCOMPARE(namen, (QStringList { "Peach", "Melon", "Lemon", "Orange" }));
         QCOMPARE(bilder, (QStringList { "pfirsich", "melone", "zitrone", "orange" }));
         QCOMPARE(richtig, 3);
     }

@@ -224,7 +224,8 @@ void TestMainWindow::sprache()
         je("Discrimination test", "Diskriminationstest"));
     // The translator installed at start-up renews the window's own texts and reaches the test screens.
     QTRY_COMPARE(testsupport::child<QLabel>(&w, QStringLiteral("label_21"))->text(),
-        je("Taste and smell tests ", "Riech- und Schmecktests zur Geruchs- und Geschmacksdiagnostik "));
+        je("Smell and taste tests for olfactory and gustatory diagnostics",
+            "Riech- und Schmecktests zur Geruchs- und Geschmacksdiagnostik "));
     auto* schwelle = testsupport::child<QWidget>(&w, QStringLiteral("page_schwellentest"));
     QCOMPARE(testsupport::child<QLabel>(schwelle, QStringLiteral("label_Reihenfolge"))->text(),
         je("Order of presentation", "Reihenfolge Darbietung"));

@@ -2,6 +2,8 @@
 
 #include "datenbank.h"
 
+#include <QCoreApplication>
+
 namespace beispiel
 {
 
@@ -90,10 +92,11 @@ void identifikation(Datenbank& db, int nase, const QVector<int>& fehler)
 
 void untersuchungSpeichern(Datenbank& db, const QString& personencode)
 {
+    // Gender and smoking habit as the data page stores them: the choice's text in the language in use.
     db.PatientSpeichern(QStringLiteral("Jörg"), QStringLiteral("Müller"), QStringLiteral("14.03.1961"),
-        QStringLiteral("männlich"), QStringLiteral("Müller"), personencode,
-        QStringLiteral("Hauptstraße 12, 02826 Görlitz"), QStringLiteral("03581 123456"), QStringLiteral("Nichtraucher"),
-        QStringLiteral("Riechminderung seit Infekt"));
+        QCoreApplication::translate("MainWindow", "Männlich"), QStringLiteral("Müller"), personencode,
+        QStringLiteral("Hauptstraße 12, 02826 Görlitz"), QStringLiteral("03581 123456"),
+        QCoreApplication::translate("MainWindow", "Nichtraucher"), QStringLiteral("Riechminderung seit Infekt"));
     db.UntersucherSpeichern(
         QStringLiteral("Erika"), QStringLiteral("Mustermann"), QStringLiteral("HNO-Praxis Görlitz"));
 

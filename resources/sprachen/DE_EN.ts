@@ -5,7 +5,7 @@
     <name>Datenbank</name>
     <message>
         <source>Keine Testvorgabe gefunden</source>
-        <translation>No Testtemplate found</translation>
+        <translation>No test definition found.</translation>
     </message>
     <message>
         <source> Jahre, </source>
@@ -17,12 +17,12 @@
     <message>
         <source>Der Bericht konnte nicht als PDF gespeichert werden:
 %1</source>
-        <translation>The report could not be saved as PDF:
+        <translation>The report could not be saved as a PDF:
 %1</translation>
     </message>
     <message>
         <source>Punktwert: %1 (Grenzwert: %2) - %?1V.a. pathologischen Befund%?2Normalbefund</source>
-        <translation>score: %1 (limit: %2) - %?1pathology suspected%?2normal finding</translation>
+        <translation>Score %1 (cut-off %2) – %?1abnormal, smell loss suspected%?2normal</translation>
     </message>
     <message>
         <source>Normosmie</source>
@@ -42,18 +42,18 @@
     </message>
     <message>
         <source>Ergebnis</source>
-        <translation>result</translation>
+        <translation>Result</translation>
     </message>
 </context>
 <context>
     <name>FormDiskriminationstest</name>
     <message>
         <source>Bitte wählen Sie die Stifte aus dem Halter mit der Bezeichnung „Discrimination Test“ aus</source>
-        <translation>Please select the sticks from the holder labeled &quot;Discrimination Test&quot;</translation>
+        <translation>Use the pens from the holder labelled “Discrimination Test”.</translation>
     </message>
     <message>
         <source>Auswahl des Patienten</source>
-        <translation>Patient&apos;s selection</translation>
+        <translation>Patient&apos;s choice</translation>
     </message>
     <message>
         <source>Blaue Kappe</source>
@@ -73,11 +73,11 @@
     </message>
     <message>
         <source>Bitte Stift Nr. 1 </source>
-        <translation>Use stick no 1 </translation>
+        <translation>Pen no. 1 </translation>
     </message>
     <message>
         <source>Wartezeit beachten %v s</source>
-        <translation>regard waiting time %v s</translation>
+        <translation>Waiting time: %v s</translation>
     </message>
     <message>
         <source>Abbruch</source>
@@ -85,38 +85,38 @@
     </message>
     <message>
         <source>Bitte reichen Sie dem Patienten die Stifte des Triplets Nr. %1 und bestätigen Sie anschließend den vom Patienten erkannten Stift</source>
-        <translation>Please present the sticks from triplet %1 to the patient in the order shown on the left and confirm the stick recognized by the patient.</translation>
+        <translation>Present the three pens of triplet no. %1 in the order shown on the left, then select the cap of the pen the patient picked.</translation>
     </message>
     <message>
         <source>Wartezeit beachten %v s </source>
-        <translation>regard waiting time %v s </translation>
+        <translation>Waiting time: %v s </translation>
     </message>
     <message>
         <source>Wirklich abbrechen?</source>
-        <translation>Really cancel?</translation>
+        <translation>Cancel the examination?</translation>
     </message>
     <message>
         <source>Alle Ergebnisse werden verworfen</source>
-        <translation>All results will be discarded</translation>
+        <translation>All results will be discarded.</translation>
     </message>
     <message>
         <source>Weiter Testen</source>
-        <translation>Continue</translation>
+        <translation>Continue testing</translation>
     </message>
     <message>
         <source>Test abbrechen</source>
-        <translation>Cancel test</translation>
+        <translation>Cancel examination</translation>
     </message>
 </context>
 <context>
     <name>FormSchwellentest</name>
     <message>
         <source>Bitte wählen Sie die Stifte aus dem Halter mit der Bezeichnung Threshold Test aus.</source>
-        <translation>Please select the sticks from the holder labeled Threshold Test.</translation>
+        <translation>Use the pens from the holder labelled “Threshold Test”.</translation>
     </message>
     <message>
         <source>Auswahl des Patienten</source>
-        <translation>Patient&apos;s selection</translation>
+        <translation>Patient&apos;s choice</translation>
     </message>
     <message>
         <source>Blaue Kappe</source>
@@ -136,11 +136,11 @@
     </message>
     <message>
         <source>Bitte Stift Nr. 1 </source>
-        <translation>Use stick no 1 </translation>
+        <translation>Pen no. 1 </translation>
     </message>
     <message>
         <source>Wartezeit beachten %v s </source>
-        <translation>regard waiting time %v s </translation>
+        <translation>Waiting time: %v s </translation>
     </message>
     <message>
         <source>Abbruch</source>
@@ -148,31 +148,31 @@
     </message>
     <message>
         <source>Bitte reichen Sie dem Patienten die Stifte des Triplets Nr. %1 und bestätigen Sie anschließend den vom Patienten erkannten Stift</source>
-        <translation>Please present the sticks from triplet %1 to the patient in the order shown on the left and confirm the stick recognized by the patient.</translation>
+        <translation>Present the three pens of triplet no. %1 in the order shown on the left, then select the cap of the pen the patient picked.</translation>
     </message>
     <message>
         <source>Bitte wählen Sie die Triplets mit der roten Kappe</source>
-        <translation>Please select the triplets with the red cap</translation>
+        <translation>Select the triplets with the red cap, then confirm.</translation>
     </message>
     <message>
         <source>bestätigen</source>
-        <translation>confirm</translation>
+        <translation>Confirm</translation>
     </message>
     <message>
         <source>Wirklich abbrechen?</source>
-        <translation>Really cancel?</translation>
+        <translation>Cancel the examination?</translation>
     </message>
     <message>
         <source>Alle Ergebnisse werden verworfen</source>
-        <translation>All results will be discarded</translation>
+        <translation>All results will be discarded.</translation>
     </message>
     <message>
         <source>Weiter Testen</source>
-        <translation>Continue</translation>
+        <translation>Continue testing</translation>
     </message>
     <message>
         <source>Test abbrechen</source>
-        <translation>Cancel test</translation>
+        <translation>Cancel examination</translation>
     </message>
 </context>
 <context>
@@ -183,7 +183,7 @@
     </message>
     <message>
         <source>Bitte Stift Nr</source>
-        <translation>Please insert stick</translation>
+        <translation>Insert pen no.</translation>
     </message>
     <message>
         <source>einsetzen</source>
@@ -191,7 +191,7 @@
     </message>
     <message>
         <source>Das war der falsche Stift</source>
-        <translation>That&apos;s the wrong stick</translation>
+        <translation>That was the wrong pen</translation>
     </message>
     <message>
         <source>Abbruch</source>
@@ -219,27 +219,27 @@
     </message>
     <message>
         <source>Bitte reichen Sie dem Patienten den Stift Nr. %1 und bestätigen Sie anschließend den vom Patienten erkannten Geruch</source>
-        <translation>Please hand the stick %1 to the patient and then confirm the smell recognized by the patient</translation>
+        <translation>Present pen no. %1 to the patient, then select the odour the patient named.</translation>
     </message>
     <message>
         <source>Bitte wählen Sie die Stifte aus dem Halter mit der Bezeichnung %1 aus</source>
-        <translation>Please select the sticks from the holder labeled %1.</translation>
+        <translation>Use the pens from the holder labelled “%1”.</translation>
     </message>
     <message>
         <source>Wirklich abbrechen?</source>
-        <translation>Really cancel?</translation>
+        <translation>Cancel the examination?</translation>
     </message>
     <message>
         <source>Alle Ergebnisse werden verworfen</source>
-        <translation>All results will be discarded</translation>
+        <translation>All results will be discarded.</translation>
     </message>
     <message>
         <source>Weiter Testen</source>
-        <translation>Continue</translation>
+        <translation>Continue testing</translation>
     </message>
     <message>
         <source>Test abbrechen</source>
-        <translation>Cancel test</translation>
+        <translation>Cancel examination</translation>
     </message>
 </context>
 <context>
@@ -250,7 +250,7 @@
     </message>
     <message>
         <source> Beta Nur zu Testzwecken</source>
-        <translation> Beta Only for testing purposes</translation>
+        <translation> beta – for testing only</translation>
     </message>
     <message>
         <source>Duftlotse</source>
@@ -258,7 +258,7 @@
     </message>
     <message>
         <source>Riech- und Schmecktests zur Geruchs- und Geschmacksdiagnostik </source>
-        <translation>Taste and smell tests </translation>
+        <translation>Smell and taste tests for olfactory and gustatory diagnostics</translation>
     </message>
     <message>
         <source>Test</source>
@@ -290,11 +290,11 @@
     </message>
     <message>
         <source>Geschlecht:</source>
-        <translation>Gender:</translation>
+        <translation>Gender</translation>
     </message>
     <message>
         <source>Geburtsname:</source>
-        <translation>Birth name:</translation>
+        <translation>Birth name</translation>
     </message>
     <message>
         <source>Personencode</source>
@@ -310,14 +310,14 @@
     </message>
     <message>
         <source>Rauchgewohnheit</source>
-        <translation>Smoking habits</translation>
+        <translation>Smoking status</translation>
     </message>
     <message>
         <source>Nichtraucher</source>
-        <translation>Nonsmoker</translation>
+        <translation>Non-smoker</translation>
     </message>
     <message>
-        <source>Gelegenheitssraucher</source>
+        <source>Gelegenheitsraucher</source>
         <translation>Occasional smoker</translation>
     </message>
     <message>
@@ -326,7 +326,7 @@
     </message>
     <message>
         <source>Kettenraucher, Gelegenheitsraucher ...</source>
-        <translation>Chainsmoker, Occasional smoker ...</translation>
+        <translation>Chain smoker, occasional smoker …</translation>
     </message>
     <message>
         <source>Notiz</source>
@@ -338,7 +338,7 @@
     </message>
     <message>
         <source>Wurde ein abschwellendes Mittel verabreicht?</source>
-        <translation>Was a decongestant given?</translation>
+        <translation>Was a nasal decongestant given?</translation>
     </message>
     <message>
         <source>UNTERSUCHER</source>
@@ -346,11 +346,11 @@
     </message>
     <message>
         <source>Vorname:</source>
-        <translation>First name:</translation>
+        <translation>First name</translation>
     </message>
     <message>
         <source>Name:</source>
-        <translation>Last name:</translation>
+        <translation>Last name</translation>
     </message>
     <message>
         <source>Bemerkung</source>
@@ -362,7 +362,7 @@
     </message>
     <message>
         <source>Darstellung</source>
-        <translation>Presentation</translation>
+        <translation>Display</translation>
     </message>
     <message>
         <source>Text</source>
@@ -374,15 +374,15 @@
     </message>
     <message>
         <source>Sollen im Identifikations- oder im Screening-Test Fotos angezeigt werden?</source>
-        <translation>Should photos be displayed during the test?</translation>
+        <translation>Show photos in the identification and screening tests?</translation>
     </message>
     <message>
         <source>Sprachauswahl</source>
-        <translation>Select language</translation>
+        <translation>Language</translation>
     </message>
     <message>
         <source>Einstellungen</source>
-        <translation>Setup</translation>
+        <translation>Settings</translation>
     </message>
     <message>
         <source>Info</source>
@@ -391,12 +391,12 @@
     <message>
         <source>Bitte mit * markierte 
  Felder ausfüllen </source>
-        <translation>Fields marked with * 
-are mandatory </translation>
+        <translation>Fields marked with *
+are required</translation>
     </message>
     <message>
         <source>Auswertung wird berechnet</source>
-        <translation>Calculating score</translation>
+        <translation>Preparing the report…</translation>
     </message>
     <message>
         <source>Deutsch</source>
@@ -408,11 +408,11 @@ are mandatory </translation>
     </message>
     <message>
         <source>Nasen-Seite</source>
-        <translation>Nostril</translation>
+        <translation>Side of the nose</translation>
     </message>
     <message>
         <source>Im TEST mit weiterer Seite fortfahren?</source>
-        <translation>Continue with other side?</translation>
+        <translation>Repeat the TEST on another side?</translation>
     </message>
     <message>
         <source>LINKS</source>
@@ -436,7 +436,7 @@ are mandatory </translation>
     </message>
     <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p align=&quot;center&quot;&gt;&lt;span style=&quot; font-family:&apos;Arial&apos;; font-size:24pt; font-weight:600; text-decoration: underline;&quot;&gt;Hinweis Text&lt;/span&gt;&lt;/p&gt;&lt;p align=&quot;justify&quot;&gt;&lt;span style=&quot; font-family:&apos;Arial&apos;; font-size:24pt;&quot;&gt;Patient sollte min. 15min vor Beginn der Messung nichts als Wasser zu sich nehmen. Auch auf Genussmittel wie Zigaretten oder Kaugummis sollte verzichtet werden.&lt;/span&gt;&lt;/p&gt;&lt;p align=&quot;justify&quot;&gt;&lt;span style=&quot; font-family:&apos;Arial&apos;; font-size:24pt;&quot;&gt;Die Testung soll in einem ruhigen, gut belüfteten Raum erfolgen.&lt;/span&gt;&lt;/p&gt;&lt;p align=&quot;justify&quot;&gt;&lt;span style=&quot; font-family:&apos;Arial&apos;; font-size:24pt;&quot;&gt;Während der Testung soll der Patient keine Hinweise auf die Richtigkeit seiner Aussage erhalten.&lt;/span&gt;&lt;/p&gt;&lt;p align=&quot;justify&quot;&gt;&lt;span style=&quot; font-family:&apos;Arial&apos;; font-size:24pt;&quot;&gt;Die Spitze der Riechstifte darf nicht die Haut des Patienten berühren. Sollten sie dennoch in Berührung kommen muss der Stift aus hygienischen Gründen ersetzt werden.&lt;/span&gt;&lt;/p&gt;&lt;p align=&quot;justify&quot;&gt;&lt;span style=&quot; font-family:&apos;Arial&apos;; font-size:24pt;&quot;&gt;Wird die Testung links- oder rechtsseitig durchgeführt, muss die jeweils nicht getestete Seite von dem Patienten mit der Fingerbeere des Daumens verschlossen werden. Die Nase darf dadurch nicht verformt werden!&lt;/span&gt;&lt;/p&gt;&lt;p align=&quot;justify&quot;&gt;&lt;span style=&quot; font-family:&apos;Arial&apos;; font-size:24pt;&quot;&gt;Zur Testdurchführung sind geruchslose Handschuhe zu tragen.&lt;/span&gt;&lt;/p&gt;&lt;p align=&quot;justify&quot;&gt;&lt;span style=&quot; font-family:&apos;Arial&apos;; font-size:24pt;&quot;&gt;Es darf immer nur ein Stift geöffnet werden. Nach der Geruchsdarbietung muss der Stift verschlossen und mit der Spitze nach unten zurück in den Halter gesteckt werden.&lt;/span&gt;&lt;/p&gt;&lt;p align=&quot;justify&quot;&gt;&lt;span style=&quot; font-family:&apos;Arial&apos;; font-size:24pt;&quot;&gt;Die Stiftspitze wird ca. 2cm unter die Nase gehalten. Dabei soll der Patient 3-4 Sekunden daran riechen.&lt;/span&gt;&lt;/p&gt;&lt;p align=&quot;justify&quot;&gt;&lt;span style=&quot; font-family:&apos;Arial&apos;; font-size:24pt;&quot;&gt;Die Reihenfolge wird von der App vorgegeben.&lt;/span&gt;&lt;/p&gt;&lt;p align=&quot;justify&quot;&gt;&lt;span style=&quot; font-family:&apos;Arial&apos;; font-size:24pt;&quot;&gt;Beim Schwellen- und Diskriminationstest wird der Patient durch Anlegen eines „Augenschutzes“ verblindet.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p align=&quot;center&quot;&gt;&lt;span style=&quot; font-family:&apos;Arial&apos;; font-size:24pt; font-weight:600; text-decoration: underline;&quot;&gt;Note&lt;/span&gt;&lt;/p&gt;&lt;p align=&quot;justify&quot;&gt;&lt;span style=&quot; font-family:&apos;Arial&apos;; font-size:24pt;&quot;&gt;The patient should take nothing but water for at least 15 minutes before the test, and should also avoid cigarettes, chewing gum and the like.&lt;/span&gt;&lt;/p&gt;&lt;p align=&quot;justify&quot;&gt;&lt;span style=&quot; font-family:&apos;Arial&apos;; font-size:24pt;&quot;&gt;Carry out the test in a quiet, well-ventilated room.&lt;/span&gt;&lt;/p&gt;&lt;p align=&quot;justify&quot;&gt;&lt;span style=&quot; font-family:&apos;Arial&apos;; font-size:24pt;&quot;&gt;During the test, do not give the patient any hint as to whether an answer is right.&lt;/span&gt;&lt;/p&gt;&lt;p align=&quot;justify&quot;&gt;&lt;span style=&quot; font-family:&apos;Arial&apos;; font-size:24pt;&quot;&gt;The tip of a stick must not touch the patient&apos;s skin. If it does, replace the stick for reasons of hygiene.&lt;/span&gt;&lt;/p&gt;&lt;p align=&quot;justify&quot;&gt;&lt;span style=&quot; font-family:&apos;Arial&apos;; font-size:24pt;&quot;&gt;When only the left or the right side is tested, the patient closes the other nostril with the pad of the thumb, without deforming the nose.&lt;/span&gt;&lt;/p&gt;&lt;p align=&quot;justify&quot;&gt;&lt;span style=&quot; font-family:&apos;Arial&apos;; font-size:24pt;&quot;&gt;Wear odorless gloves during the test.&lt;/span&gt;&lt;/p&gt;&lt;p align=&quot;justify&quot;&gt;&lt;span style=&quot; font-family:&apos;Arial&apos;; font-size:24pt;&quot;&gt;Open only one stick at a time. After presenting it, close the stick and put it back into the holder tip down.&lt;/span&gt;&lt;/p&gt;&lt;p align=&quot;justify&quot;&gt;&lt;span style=&quot; font-family:&apos;Arial&apos;; font-size:24pt;&quot;&gt;Hold the tip of the stick about 2 cm below the nose and let the patient sniff it for 3 to 4 seconds.&lt;/span&gt;&lt;/p&gt;&lt;p align=&quot;justify&quot;&gt;&lt;span style=&quot; font-family:&apos;Arial&apos;; font-size:24pt;&quot;&gt;The application sets the order of presentation.&lt;/span&gt;&lt;/p&gt;&lt;p align=&quot;justify&quot;&gt;&lt;span style=&quot; font-family:&apos;Arial&apos;; font-size:24pt;&quot;&gt;For the threshold and discrimination tests, the patient is blindfolded with an eye mask.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p align=&quot;center&quot;&gt;&lt;span style=&quot; font-family:&apos;Arial&apos;; font-size:24pt; font-weight:600; text-decoration: underline;&quot;&gt;Instructions&lt;/span&gt;&lt;/p&gt;&lt;p align=&quot;justify&quot;&gt;&lt;span style=&quot; font-family:&apos;Arial&apos;; font-size:24pt;&quot;&gt;For at least 15 minutes before the test, the patient should take nothing but water and should not smoke or chew gum.&lt;/span&gt;&lt;/p&gt;&lt;p align=&quot;justify&quot;&gt;&lt;span style=&quot; font-family:&apos;Arial&apos;; font-size:24pt;&quot;&gt;Test in a quiet, well-ventilated room.&lt;/span&gt;&lt;/p&gt;&lt;p align=&quot;justify&quot;&gt;&lt;span style=&quot; font-family:&apos;Arial&apos;; font-size:24pt;&quot;&gt;During the test, give the patient no hint as to whether an answer is right.&lt;/span&gt;&lt;/p&gt;&lt;p align=&quot;justify&quot;&gt;&lt;span style=&quot; font-family:&apos;Arial&apos;; font-size:24pt;&quot;&gt;The tip of an odour pen must not touch the patient&apos;s skin. If it does, replace the pen for reasons of hygiene.&lt;/span&gt;&lt;/p&gt;&lt;p align=&quot;justify&quot;&gt;&lt;span style=&quot; font-family:&apos;Arial&apos;; font-size:24pt;&quot;&gt;When only the left or the right side is tested, the patient closes the other nostril with the pad of the thumb, without deforming the nose.&lt;/span&gt;&lt;/p&gt;&lt;p align=&quot;justify&quot;&gt;&lt;span style=&quot; font-family:&apos;Arial&apos;; font-size:24pt;&quot;&gt;Wear odourless gloves during the test.&lt;/span&gt;&lt;/p&gt;&lt;p align=&quot;justify&quot;&gt;&lt;span style=&quot; font-family:&apos;Arial&apos;; font-size:24pt;&quot;&gt;Open only one pen at a time. After presenting it, put its cap back on and return it to the holder, tip down.&lt;/span&gt;&lt;/p&gt;&lt;p align=&quot;justify&quot;&gt;&lt;span style=&quot; font-family:&apos;Arial&apos;; font-size:24pt;&quot;&gt;Hold the tip of the pen about 2 cm below the nose and let the patient sniff it for 3 to 4 seconds.&lt;/span&gt;&lt;/p&gt;&lt;p align=&quot;justify&quot;&gt;&lt;span style=&quot; font-family:&apos;Arial&apos;; font-size:24pt;&quot;&gt;The application sets the order of presentation.&lt;/span&gt;&lt;/p&gt;&lt;p align=&quot;justify&quot;&gt;&lt;span style=&quot; font-family:&apos;Arial&apos;; font-size:24pt;&quot;&gt;For the threshold and discrimination tests, the patient is blindfolded with an eye mask.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
         <source>Hinweise nicht mehr anzeigen</source>
@@ -448,16 +448,16 @@ are mandatory </translation>
     </message>
     <message>
         <source>Hinweise verstanden</source>
-        <translation>Accept</translation>
+        <translation>Understood</translation>
     </message>
     <message>
         <source>Einstellungen
 Zurücksetzen</source>
-        <translation>Reset setup</translation>
+        <translation>Reset settings</translation>
     </message>
     <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p align=&quot;center&quot;&gt;&lt;span style=&quot; font-size:28pt; font-weight:600; text-decoration: underline;&quot;&gt;Schwellentest&lt;/span&gt;&lt;/p&gt;&lt;p&gt;&lt;span style=&quot; font-size:28pt;&quot;&gt;Bitte wählen Sie die Stifte aus dem Halter mit der Bezeichnung Threshold Test aus.&lt;/span&gt;&lt;/p&gt;&lt;p&gt;&lt;span style=&quot; font-size:28pt;&quot;&gt;Bitte machen Sie den Patienten zunächst mit dem Geruch des Target-Stifts vertraut.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p align=&quot;center&quot;&gt;&lt;span style=&quot; font-size:28pt; font-weight:600; text-decoration: underline;&quot;&gt;Threshold test&lt;/span&gt;&lt;/p&gt;&lt;p&gt;&lt;span style=&quot; font-size:28pt;&quot;&gt;Please first let the patient become familiar with the smell of the target stick.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p align=&quot;center&quot;&gt;&lt;span style=&quot; font-size:28pt; font-weight:600; text-decoration: underline;&quot;&gt;Threshold test&lt;/span&gt;&lt;/p&gt;&lt;p&gt;&lt;span style=&quot; font-size:28pt;&quot;&gt;Use the pens from the holder labelled “Threshold Test”.&lt;/span&gt;&lt;/p&gt;&lt;p&gt;&lt;span style=&quot; font-size:28pt;&quot;&gt;First familiarise the patient with the odour of the target pen.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
         <source>Weiter</source>
@@ -465,7 +465,7 @@ Zurücksetzen</source>
     </message>
     <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:22pt; font-weight:600;&quot;&gt;Duftlotse&lt;/span&gt;&lt;/p&gt;&lt;p&gt;Duftlotse ist eine Software für Riechtests mit Riechstiften. Sie nimmt die Daten des Patienten und des Untersuchers auf, führt den Untersucher Schritt für Schritt durch den gewählten Riechtest, wertet den Test automatisch aus und gibt die Auswertung als Bericht für die Patientenakte aus.&lt;/p&gt;&lt;p&gt;Diese Software wurde mit Qt erstellt. Qt wird unter der GNU Lesser General Public License Version 3 (LGPLv3) verwendet: &lt;a href=&quot;https://www.qt.io&quot;&gt;https://www.qt.io&lt;/a&gt;&lt;/p&gt;&lt;p&gt;Diese Software verwendet OpenSSL unter der Lizenz von OpenSSL: &lt;a href=&quot;https://www.openssl.org&quot;&gt;https://www.openssl.org&lt;/a&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:22pt; font-weight:600;&quot;&gt;Duftlotse&lt;/span&gt;&lt;/p&gt;&lt;p&gt;Duftlotse is software for smell tests with sniffing sticks. It takes the data of the patient and of the examiner, guides the examiner step by step through the chosen smell test, evaluates the test automatically and puts out the evaluation as a report for the patient&apos;s record.&lt;/p&gt;&lt;p&gt;This software was made with Qt. Qt is used under the GNU Lesser General Public License version 3 (LGPLv3): &lt;a href=&quot;https://www.qt.io&quot;&gt;https://www.qt.io&lt;/a&gt;&lt;/p&gt;&lt;p&gt;This software uses OpenSSL under the OpenSSL license: &lt;a href=&quot;https://www.openssl.org&quot;&gt;https://www.openssl.org&lt;/a&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:22pt; font-weight:600;&quot;&gt;Duftlotse&lt;/span&gt;&lt;/p&gt;&lt;p&gt;Duftlotse is software for smell tests with odour pens. It records the data of the patient and the examiner, guides the examiner step by step through the chosen smell test, scores the test automatically and produces the result as a report for the patient&apos;s record.&lt;/p&gt;&lt;p&gt;This software was made with Qt. Qt is used under the GNU Lesser General Public License version 3 (LGPLv3): &lt;a href=&quot;https://www.qt.io&quot;&gt;https://www.qt.io&lt;/a&gt;&lt;/p&gt;&lt;p&gt;This software uses OpenSSL under the OpenSSL licence: &lt;a href=&quot;https://www.openssl.org&quot;&gt;https://www.openssl.org&lt;/a&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
         <source>Geschlecht nicht ausgewählt</source>
@@ -473,23 +473,23 @@ Zurücksetzen</source>
     </message>
     <message>
         <source>Patient Vorname fehlt</source>
-        <translation>Patient first name missing</translation>
+        <translation>First name missing</translation>
     </message>
     <message>
         <source>Patient Nachname fehlt</source>
-        <translation>Patient last name is missing</translation>
+        <translation>Last name missing</translation>
     </message>
     <message>
         <source>Patient Geburtsdatum fehlt</source>
-        <translation>Patient date of birth missing</translation>
+        <translation>Date of birth missing</translation>
     </message>
     <message>
         <source>Patient Personencode fehlt</source>
-        <translation>Patient personal code missing</translation>
+        <translation>Patient ID missing</translation>
     </message>
     <message>
         <source>Keine Testvorgabe gefunden</source>
-        <translation>No test definition found</translation>
+        <translation>No test definition found.</translation>
     </message>
     <message>
         <source>Nein</source>
@@ -503,65 +503,65 @@ Zurücksetzen</source>
         <source>
 Bitte wählen Sie die zu testende Seite aus</source>
         <translation>
-Choose side</translation>
+Choose the side to test</translation>
     </message>
     <message>
         <source>Im </source>
-        <translation> </translation>
+        <translation>Repeat the </translation>
     </message>
     <message>
         <source> mit weiterer Seite fortfahren?</source>
-        <translation>: continue with other side?</translation>
+        <translation> on another side?</translation>
     </message>
     <message>
         <source>SCHWELLENTEST
 Bitte wählen Sie die zu testende Seite aus</source>
-        <translation>THRESHOLD TEST:
-Select side</translation>
+        <translation>THRESHOLD TEST
+Choose the side to test</translation>
     </message>
     <message>
         <source>Im SCHWELLENTEST mit weiterer Seite fortfahren?</source>
-        <translation>THRESHOLD TEST Continue with another side?</translation>
+        <translation>Repeat the THRESHOLD TEST on another side?</translation>
     </message>
     <message>
         <source>DISKRIMINATIONSTEST
 Bitte wählen Sie die zu testende Seite aus</source>
         <translation>DISCRIMINATION TEST
-Choose side</translation>
+Choose the side to test</translation>
     </message>
     <message>
         <source>Im DISKRIMINATIONSTEST mit weiterer Seite fortfahren?</source>
-        <translation>DISCRIMINATION TEST: Continue with another side?</translation>
+        <translation>Repeat the DISCRIMINATION TEST on another side?</translation>
     </message>
     <message>
         <source>IDENTIFIKATIONSTEST
 Bitte wählen Sie die zu testende Seite aus</source>
         <translation>IDENTIFICATION TEST
-Choose side</translation>
+Choose the side to test</translation>
     </message>
     <message>
         <source>Im IDENTIFIKATIONSTEST mit weiterer Seite fortfahren?</source>
-        <translation>IDENTIFICATION TEST: Continue with another side?</translation>
+        <translation>Repeat the IDENTIFICATION TEST on another side?</translation>
     </message>
     <message>
         <source>Wirklich abbrechen?</source>
-        <translation>Really cancel?</translation>
+        <translation>Cancel the examination?</translation>
     </message>
     <message>
         <source>Alle Ergebnisse werden verworfen</source>
-        <translation>All results will be discarded</translation>
+        <translation>All results will be discarded.</translation>
     </message>
     <message>
         <source>Weiter Testen</source>
-        <translation>Continue</translation>
+        <translation>Continue testing</translation>
     </message>
     <message>
         <source>Test abbrechen</source>
-        <translation>Cancel test</translation>
+        <translation>Cancel examination</translation>
     </message>
     <message>
         <source>* Bitte wählen</source>
-        <translation>*please select</translation>
+        <translation>* Please select</translation>
     </message>
     <message>
         <source>Weiblich</source>
@@ -573,21 +573,21 @@ Choose side</translation>
     </message>
     <message>
         <source>Unbestimmt/Keine Angabe</source>
-        <translation>Gender indefinite/no statement</translation>
+        <translation>Not specified</translation>
     </message>
     <message>
         <source>Divers</source>
-        <translation>Gender diverse</translation>
+        <translation>Diverse</translation>
     </message>
     <message>
         <source>Bitte mit * markierte Felder ausfüllen 
 </source>
-        <translation>Please fill in the fields marked with * 
+        <translation>Please fill in the fields marked with *:
 </translation>
     </message>
     <message>
         <source>Das Datum ist ungültig</source>
-        <translation>The date is not valid</translation>
+        <translation>The date of birth is not valid.</translation>
     </message>
 </context>
 </TS>
