@@ -49,10 +49,10 @@ public:
     explicit MainWindow(QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    // The birth date as typed, normalised to "dd.MM.yyyy" where a reading of it is a
-    // date; a two-digit year becomes the latest such year not after `heute`.
-    // Anything else comes back as it can best be read, for the caller to reject.
-    static QString geburtsdatumNormalisieren(QString t, const QDate& heute);
+    // The birth date as the data page keeps it: the typed text cleaned up and normalised
+    // to "dd.MM.yyyy" (a two-digit year becomes the latest such year not after `heute`),
+    // or empty when it is no date between 01.01.1900 and `heute`.
+    static QString geburtsdatumPruefen(const QString& eingabe, const QDate& heute);
 
 public slots:
     void setPage(int page);

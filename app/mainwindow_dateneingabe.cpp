@@ -17,6 +17,77 @@ bool gueltig(const QString& datum)
 {
     return QDate::fromString(datum, datumsformat).isValid();
 }
+
+// Nobody examined today was born before 1900; earlier years are typing slips.
+const QDate fruehestesGeburtsdatum(1900, 1, 1);
+
+// The birth date as typed, normalised to "dd.MM.yyyy" where a reading of it is a
+// date; a two-digit year becomes the latest such year not after `heute`.
+// Anything else comes back as it can best be read, for the caller to reject.
+QString geburtsdatumNormalisieren(QString t, const QDate& heute)
+{
+    // A two-digit year is the latest year with those last two digits that is not in
+    // the future: in 2026 "80" is 1980, "26" is 2026. Returns the century to insert.
+    const auto jahrhundert = [&heute](const QString& zweistellig) {
+        bool ok = false;
+        const int jj = zweistellig.toInt(&ok);
+        int jahr = heute.year() / 100 * 100 + (ok ? jj : 0);
+        if (jahr > heute.year())
+            jahr -= 100;
+        return QString::number(jahr / 100);
+    };
+    // Inserts the century before the two-digit year that starts at `stelle`.
+    const auto mitJahrhundert
+        = [&jahrhundert](QString s, int stelle) { return s.insert(stelle, jahrhundert(s.mid(stelle, 2))); };
+    const auto mitNull = [](QString s, int stelle) { return s.insert(stelle, QLatin1Char('0')); };
+
+    if (t.count(QLatin1Char('.')) == 2) {
+        switch (t.size()) {
+        case 9: { // one of day or month has one digit
+            const QString kandidat = mitNull(t, 0);
+            t = gueltig(kandidat) ? kandidat : mitNull(t, 3);
+            break;
+        }
+        case 8: { // dd.MM.yy, else d.M.yyyy
+            const QString kandidat = mitJahrhundert(t, 6);
+            t = gueltig(kandidat) ? kandidat : mitNull(mitNull(t, 0), 3);
+            break;
+        }
+        case 7: { // dd.M.yy, else d.MM.yy
+            const QString kandidat = mitJahrhundert(mitNull(t, 3), 6);
+            t = gueltig(kandidat) ? kandidat : mitJahrhundert(mitNull(t, 0), 6);
+            break;
+        }
+        case 6: // d.M.yy
+            t = mitJahrhundert(mitNull(mitNull(t, 0), 3), 6);
+            break;
+        default:
+            break;
+        }
+        return t;
+    }
+
+    switch (t.size()) {
+    case 8: // ddMMyyyy
+        t.insert(2, QLatin1Char('.')).insert(5, QLatin1Char('.'));
+        break;
+    case 7: { // dMMyyyy, else ddMyyyy
+        t.insert(3, QLatin1Char('.'));
+        const QString kandidat = mitNull(QString(t).insert(1, QLatin1Char('.')), 0);
+        t = gueltig(kandidat) ? kandidat : t.insert(2, QLatin1Char('.')).insert(3, QLatin1Char('0'));
+        break;
+    }
+    case 6: { // ddMMyy, else dMyyyy
+        const QString kandidat
+            = QString(t).insert(4, QLatin1Char('.') + jahrhundert(t.mid(4, 2))).insert(2, QLatin1Char('.'));
+        t = gueltig(kandidat) ? kandidat : mitNull(t.insert(1, QStringLiteral(".0")).insert(4, QLatin1Char('.')), 0);
+        break;
+    }
+    default:
+        break;
+    }
+    return t;
+}
 } // namespace
 
 void MainWindow::GeschlechtFuellen()
@@ -126,78 +197,22 @@ void MainWindow::on_lineEditPatientGeburtsdatum_textChanged(const QString& arg1)
         ui->lineEditPatientGeburtsdatum->setText(bereinigt);
 }
 
-QString MainWindow::geburtsdatumNormalisieren(QString t, const QDate& heute)
+QString MainWindow::geburtsdatumPruefen(const QString& eingabe, const QDate& heute)
 {
-    // A two-digit year is the latest year with those last two digits that is not in
-    // the future: in 2026 "80" is 1980, "26" is 2026. Returns the century to insert.
-    const auto jahrhundert = [&heute](const QString& zweistellig) {
-        bool ok = false;
-        const int jj = zweistellig.toInt(&ok);
-        int jahr = heute.year() / 100 * 100 + (ok ? jj : 0);
-        if (jahr > heute.year())
-            jahr -= 100;
-        return QString::number(jahr / 100);
-    };
-    // Inserts the century before the two-digit year that starts at `stelle`.
-    const auto mitJahrhundert
-        = [&jahrhundert](QString s, int stelle) { return s.insert(stelle, jahrhundert(s.mid(stelle, 2))); };
-    const auto mitNull = [](QString s, int stelle) { return s.insert(stelle, QLatin1Char('0')); };
-
-    if (t.count(QLatin1Char('.')) == 2) {
-        switch (t.size()) {
-        case 9: { // one of day or month has one digit
-            const QString kandidat = mitNull(t, 0);
-            t = gueltig(kandidat) ? kandidat : mitNull(t, 3);
-            break;
-        }
-        case 8: { // dd.MM.yy, else d.M.yyyy
-            const QString kandidat = mitJahrhundert(t, 6);
-            t = gueltig(kandidat) ? kandidat : mitNull(mitNull(t, 0), 3);
-            break;
-        }
-        case 7: { // dd.M.yy, else d.MM.yy
-            const QString kandidat = mitJahrhundert(mitNull(t, 3), 6);
-            t = gueltig(kandidat) ? kandidat : mitJahrhundert(mitNull(t, 0), 6);
-            break;
-        }
-        case 6: // d.M.yy
-            t = mitJahrhundert(mitNull(mitNull(t, 0), 3), 6);
-            break;
-        default:
-            break;
-        }
-        return t;
-    }
-
-    switch (t.size()) {
-    case 8: // ddMMyyyy
-        t.insert(2, QLatin1Char('.')).insert(5, QLatin1Char('.'));
-        break;
-    case 7: { // dMMyyyy, else ddMyyyy
-        t.insert(3, QLatin1Char('.'));
-        const QString kandidat = mitNull(QString(t).insert(1, QLatin1Char('.')), 0);
-        t = gueltig(kandidat) ? kandidat : t.insert(2, QLatin1Char('.')).insert(3, QLatin1Char('0'));
-        break;
-    }
-    case 6: { // ddMMyy, else dMyyyy
-        const QString kandidat
-            = QString(t).insert(4, QLatin1Char('.') + jahrhundert(t.mid(4, 2))).insert(2, QLatin1Char('.'));
-        t = gueltig(kandidat) ? kandidat : mitNull(t.insert(1, QStringLiteral(".0")).insert(4, QLatin1Char('.')), 0);
-        break;
-    }
-    default:
-        break;
-    }
-    return t;
+    const QDate datum = QDate::fromString(geburtsdatumNormalisieren(eingabe.simplified(), heute), datumsformat);
+    // No patient is born in the future.
+    if (!datum.isValid() || datum < fruehestesGeburtsdatum || datum > heute)
+        return QString();
+    // QDate reads more than the form it is given (a sign before the day: "+1.02.1980"),
+    // so what is kept is the date's own text, never the typed one.
+    return datum.toString(datumsformat);
 }
 
 void MainWindow::on_lineEditPatientGeburtsdatum_editingFinished()
 {
-    const QDate heute = QDate::currentDate();
-    const QString t = geburtsdatumNormalisieren(ui->lineEditPatientGeburtsdatum->text(), heute);
-    const QDate datum = QDate::fromString(t, datumsformat);
-    // No patient is born in the future.
-    if (!t.isEmpty() && (!datum.isValid() || datum > heute)) {
+    const QString eingabe = ui->lineEditPatientGeburtsdatum->text();
+    const QString t = geburtsdatumPruefen(eingabe, QDate::currentDate());
+    if (t.isEmpty() && !eingabe.trimmed().isEmpty()) {
         ui->lineEditPatientGeburtsdatum->clear();
         ui->lineEditPatientGeburtsdatum->setPlaceholderText(tr("* TT.MM.JJJJ"));
         const int i = mussfelder.indexOf(QStringLiteral("lineEditPatientGeburtsdatum"));
@@ -208,7 +223,7 @@ void MainWindow::on_lineEditPatientGeburtsdatum_editingFinished()
     } else {
         ui->lineEditPatientGeburtsdatum->setText(t);
     }
-    qDebug() << t << datum;
+    qDebug() << eingabe << t;
 }
 
 void MainWindow::on_comboBoxPatientRauchgewohnheit_currentIndexChanged(int index)

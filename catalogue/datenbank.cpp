@@ -11,12 +11,13 @@
 namespace
 {
 
-// Numbers in the definition files use a point and may carry blanks ("10 ").
+// Numbers in the definition files use a point and may carry blanks ("10 "). QLocale also
+// reads "inf" and "nan", which no norm is and which scoring and chart cannot place.
 double zahl(const QString& text)
 {
     bool ok = false;
     const double wert = QLocale::c().toDouble(text.trimmed(), &ok);
-    return ok ? wert : 0.0;
+    return ok && qIsFinite(wert) ? wert : 0.0;
 }
 
 unsigned int ganzzahl(const QString& text)
@@ -103,35 +104,43 @@ void Datenbank::TestLaden(TestArt testart)
 
 QString Datenbank::XMLTestladen(QString filename)
 {
-    testArt = TestLadenAlle;
-    Stifte.clear();
-    doc.clear();
-    Normwert = Supersmellers = Anosmie = Maxwert = 0;
-
-    const QString fehler = QStringLiteral("Fehler");
     QFile file(filename);
     if (!file.open(QIODevice::ReadOnly)) {
+        DefinitionLeeren();
         qDebug() << "Datenbank::XMLTestladen" << filename << file.errorString();
-        return fehler;
+        return QStringLiteral("Fehler");
     }
+    return DefinitionLesen(file.readAll(), filename);
+}
+
+QString Datenbank::DefinitionLesen(const QByteArray& xml, const QString& quelle)
+{
+    DefinitionLeeren();
+    const auto fehler = [this, &quelle](const QString& grund) {
+        // Nothing of a broken definition stays behind to be asked about.
+        doc.clear();
+        qDebug() << "Datenbank::DefinitionLesen" << quelle << grund;
+        return QStringLiteral("Fehler");
+    };
     QString meldung;
     int zeile = 0;
-    const bool gelesen = doc.setContent(&file, false, &meldung, &zeile);
-    file.close();
-    if (!gelesen) {
-        qDebug() << "Datenbank::XMLTestladen" << filename << meldung << zeile;
-        return fehler;
-    }
+    if (!doc.setContent(xml, false, &meldung, &zeile))
+        return fehler(QStringLiteral("Zeile %1: %2").arg(zeile).arg(meldung));
 
     const QDomElement root = doc.documentElement();
     qDebug() << root.nodeName() << root.nodeValue();
     qDebug() << root.attribute(QStringLiteral("ID"));
     qDebug() << root.attribute(QStringLiteral("TestArt"));
     if (root.nodeName() != QLatin1String("Test"))
-        return fehler;
-
+        return fehler(QStringLiteral("kein Test, sondern ") + root.nodeName());
     const QString id = root.attribute(QStringLiteral("ID"));
-    testArt = static_cast<TestArt>(root.attribute(QStringLiteral("TestArt")).trimmed().toInt(nullptr, 10));
+    if (id.trimmed().isEmpty())
+        return fehler(QStringLiteral("Test ohne ID"));
+    bool ok = false;
+    const int art = root.attribute(QStringLiteral("TestArt")).trimmed().toInt(&ok, 10);
+    if (!ok || art < Screening12 || art > ExtendedTest)
+        return fehler(QStringLiteral("unbekannte TestArt ") + root.attribute(QStringLiteral("TestArt")));
+    testArt = static_cast<TestArt>(art);
 
     for (QDomElement e = root.firstChildElement(); !e.isNull(); e = e.nextSiblingElement()) {
         const QString tag = e.tagName();
@@ -150,6 +159,14 @@ QString Datenbank::XMLTestladen(QString filename)
         }
     }
     return id;
+}
+
+void Datenbank::DefinitionLeeren()
+{
+    testArt = TestLadenAlle;
+    Stifte.clear();
+    doc.clear();
+    Normwert = Supersmellers = Anosmie = Maxwert = 0;
 }
 
 QStringList Datenbank::ListeDerTest()

@@ -113,6 +113,10 @@ public:
     double getMaxwert() const;
     bool Stiftdaten(unsigned int Stiftnummer, QStringList* Namen, QStringList* Bilder, int* richtig);
     bool Perzentile(int Prozent, QString* Name, QStringList* alter, QList<double>* werte);
+    // Reads one definition from its XML; it becomes the current definition and its name
+    // is returned. A definition that is no complete test leaves the current one cleared,
+    // writes why to the debug log under `quelle` and returns "Fehler".
+    QString DefinitionLesen(const QByteArray& xml, const QString& quelle);
 
     // Examination store.
     void PatientSpeichern(QString Vorname, QString Name, QString Geburtsdatum, QString Geschlecht, QString Geburtsname,
@@ -138,6 +142,7 @@ private:
     friend class TestCatalogue; // reads broken definition files through XMLTestladen
 
     QString XMLTestladen(QString filename);
+    void DefinitionLeeren();
     int openMemDatabase();
     void setupMemDatabase();
     bool DiskriminationAuswerten(TestErgebnis* testergebnis, int TestId);

@@ -75,11 +75,21 @@ private slots:
         const QList<double> leer { 0, 0, 0, 0 };
         QTest::newRow("unparsable") << datei("k.xml", "<Test ID=\"x\" TestArt=\"1\"><Stift Nr=\"1\">") << "Fehler" << 0
                                     << leer << QByteArray();
-        QTest::newRow("wrong root") << datei("p.xml", "<Probe TestArt=\"2\"><Normwert>5</Normwert></Probe>") << "Fehler"
-                                    << 0 << leer << QByteArray();
+        QTest::newRow("wrong root") << datei("p.xml",
+            "<Probe ID=\"p\" TestArt=\"2\"><Normwert>5</Normwert><Stift Nr=\"1\"><D/><D/><D/><D/></Stift></Probe>")
+                                    << "Fehler" << 0 << leer << QByteArray();
+        QTest::newRow("no name") << datei("n.xml", "<Test ID=\" \" TestArt=\"1\"><Stift Nr=\"1\"/></Test>") << "Fehler"
+                                 << 0 << leer << QByteArray();
+        QTest::newRow("unknown kind") << datei("a.xml", "<Test ID=\"x\" TestArt=\"7\"><Stift Nr=\"1\"/></Test>")
+                                      << "Fehler" << 0 << leer << QByteArray();
+        QTest::newRow("numbers that are none count 0") << datei("z.xml",
+            "<Test ID=\"Z\" TestArt=\"3\"><Normwert>inf</Normwert><Anosmie> 4 </Anosmie>"
+            "<Supersmellers>nan</Supersmellers><Maxwert>1e999</Maxwert></Test>")
+                                                       << "Z" << 3 << QList<double> { 0, 4, 0, 0 } << QByteArray();
     }
 
-    // Whatever the file holds, the definition loaded before is cleared; kind 0 has no file and loads nothing.
+    // Whatever the file holds, the definition loaded before is cleared, and a broken one leaves nothing to ask
+    // about; kind 0 has no file and loads nothing.
     void laden()
     {
         QFETCH(QString, datei);
@@ -95,6 +105,9 @@ private slots:
         QCOMPARE(
             (QList<double> { db->getNormwert(), db->getAnosmie(), db->getSupersmellers(), db->getMaxwert() }), werte);
         QCOMPARE(db->Stiftreihenfolge(), stifte);
+        QStringList namen, bilder;
+        int richtig = 0;
+        QCOMPARE(db->Stiftdaten(1, &namen, &bilder, &richtig), !stifte.isEmpty());
     }
 
     // The English pictures keep their German names.

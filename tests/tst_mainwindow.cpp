@@ -140,6 +140,10 @@ void TestMainWindow::geburtsdatum_data()
     zeile("dd.MM.yy of next year is last century", neujahr(heute.year() + 1),
         QStringLiteral("01.01.%1").arg(heute.year() - 99));
     zeile("31st of February", QStringLiteral("31.02.1980"), QString());
+    zeile("sign before the day is kept as the date", QStringLiteral("+1.02.1980"), QStringLiteral("01.02.1980"));
+    zeile("first day of 1900", QStringLiteral("01.01.1900"), QStringLiteral("01.01.1900"));
+    zeile("before 1900", QStringLiteral("31.12.1899"), QString());
+    zeile("year 1", QStringLiteral("01.01.0001"), QString());
     zeile("tomorrow", heute.addDays(1).toString(QStringLiteral("dd.MM.yyyy")), QString());
 }
 

@@ -17,16 +17,10 @@ packages=(
     xvfb xauth imagemagick poppler-utils fonts-noto-core fonts-liberation2 fonts-noto-color-emoji
 )
 
+# shellcheck source=tools/pakete.sh
+source "$here/tools/pakete.sh"
 install_missing() {
-    local missing=()
-    for p in "${packages[@]}"; do
-        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-    done
-    [ ${#missing[@]} -eq 0 ] && return 0
-    local sudo=""
-    [ "$(id -u)" -ne 0 ] && sudo="sudo"
-    $sudo apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+    pakete_installieren "${packages[@]}"
 }
 
 configure_and_build() {
