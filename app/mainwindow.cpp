@@ -3,6 +3,7 @@
 #include "ui_mainwindow.h"
 
 #include "ergebnis.h"
+#include "tippschutz.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -41,6 +42,7 @@ MainWindow::MainWindow(QWidget* parent)
 
     ui->setupUi(this);
     fingerbedienung();
+    tippschutzEinrichten();
 
     if (QScreen* screen = QGuiApplication::screens().value(0)) {
         connect(screen, &QScreen::virtualGeometryChanged, this, &MainWindow::getScreen);
@@ -163,6 +165,25 @@ void MainWindow::fingerbedienung()
     // Long pages scroll with a swipe on a touch screen.
     for (QAbstractScrollArea* bereich : findChildren<QAbstractScrollArea*>())
         QScroller::grabGesture(bereich->viewport(), QScroller::TouchGesture);
+}
+
+void MainWindow::tippschutzEinrichten()
+{
+    // Every button that moves an examination on, whichever page it stands on.
+    const char* const ablaufknoepfe[] = { "pushButtonBeginnen", "pushButton_HinweisGelesen",
+        "pushButton_HinweisGelesen_2", "pushButton_HinweisGelesen_3", "pushButtonHinwExtendWeiter", "toolButtonLinks_2",
+        "toolButtonRechts_2", "toolButtonBilateral_2", "toolButtonNein", "pushButton_Schwelle_Farbe_1",
+        "pushButton_Schwelle_Farbe_2", "pushButton_Schwelle_Farbe_3", "pushButton_Diskrimination_Farbe_1",
+        "pushButton_Diskrimination_Farbe_2", "pushButton_Diskrimination_Farbe_3", "toolButtonGeruch_1",
+        "toolButtonGeruch_2", "toolButtonGeruch_3", "toolButtonGeruch_4", "toolButton_auswertungschliessen" };
+    QList<QAbstractButton*> knoepfe;
+    for (const char* name : ablaufknoepfe) {
+        if (auto* knopf = findChild<QAbstractButton*>(QLatin1String(name)))
+            knoepfe << knopf;
+        else
+            qDebug() << "MainWindow::tippschutzEinrichten: no button" << name;
+    }
+    new Tippschutz(this, knoepfe);
 }
 
 void MainWindow::TestauswahlFuellen()

@@ -113,6 +113,20 @@ void clickAndAnswer(QAbstractButton* button, const QString& answer)
     QTRY_VERIFY(*answered);
 }
 
+void Finger::tippen(QWidget* knopf, int abstand)
+{
+    QWidget* fenster = knopf->window();
+    const auto mitte = [&] { return knopf->mapTo(fenster, knopf->rect().center()); };
+    QTRY_VERIFY2(knopf->isVisible() && fenster->childAt(mitte()) == knopf, qPrintable(knopf->objectName()));
+    zeit += abstand;
+    const QPoint stelle = mitte();
+    qt_handleMouseEvent(fenster->windowHandle(), stelle, fenster->mapToGlobal(stelle), Qt::LeftButton, Qt::LeftButton,
+        QEvent::MouseButtonPress, Qt::NoModifier, zeit);
+    qt_handleMouseEvent(fenster->windowHandle(), stelle, fenster->mapToGlobal(stelle), Qt::NoButton, Qt::LeftButton,
+        QEvent::MouseButtonRelease, Qt::NoModifier, zeit + 1);
+    QTest::lastMouseTimestamp = qMax(QTest::lastMouseTimestamp, zeit + 1 + QTest::mouseDoubleClickInterval);
+}
+
 qint64 twoSecondsOfWaiting(QProgressBar* bar, const std::function<void()>& answer)
 {
     QElapsedTimer clock;

@@ -18,11 +18,8 @@ void TestDiskriminationstest::abortedRunThenSixteenFreshCodes()
     connect(s.form, &FormDiskriminationstest::ErgebnisDiskriminationSpeichern, this,
         [&] { s.events << QStringLiteral("codes"); });
     s.form->TestStart(Diskriminationstest);
-    // A double tap is one answer; two separate clicks on the same cap are two.
-    SCHRITT(s.doubleTap(2));
-    QVERIFY(s.showsTriplet(2));
-    SCHRITT(s.answer(2));
-    SCHRITT(s.answer(2));
+    for (int i = 0; i < 3; ++i)
+        SCHRITT(s.answer(2));
     QVERIFY(s.showsTriplet(4));
     QTRY_VERIFY(s.waiting());
     SCHRITT(s.abort(QStringLiteral("Test abbrechen")));

@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSettings>
+#include <QSignalSpy>
 #include <QSqlQuery>
 #include <QStackedWidget>
 #include <QStandardPaths>
@@ -53,7 +54,8 @@ private slots:
     void extendedOhneHinweise();
     void abbruch_data();
     void abbruch();
-    void doppelteKnoepfe();
+    void tippen_data();
+    void tippen();
     void kaputteDefinition();
 };
 
@@ -238,36 +240,60 @@ void TestPruefung::abbruch()
     QVERIFY(u.x<QWidget>(QStringLiteral("groupBoxPatient"))->isEnabled());
 }
 
-void TestPruefung::doppelteKnoepfe()
+void TestPruefung::tippen_data()
 {
-    Untersuchung u(true);
+    QTest::addColumn<int>("art");
+    // Taps through the window a second apart; one marked with + follows `abstand` ms after the one
+    // before it, as a slip of the finger does.
+    QTest::addColumn<QStringList>("tipps");
+    QTest::addColumn<int>("abstand");
+    QTest::addColumn<QString>("seite"); // the page that stays
+    QTest::addColumn<int>("antworten");
+
+    const QString wahl = QStringLiteral("toolButtonGeruch_1");
+    QStringList links { "pushButtonBeginnen", "pushButton_HinweisGelesen_3", "toolButtonLinks_2", wahl };
+    QTest::newRow("triple tap on an answer")
+        << int(Screening12) << links + QStringList { "+" + wahl, "+" + wahl } << 150 << "page_screeningtest" << 1;
+    QTest::newRow("two presses 600 ms apart")
+        << int(Screening12) << links + QStringList { "+" + wahl } << 600 << "page_screeningtest" << 2;
+    while (links.count(wahl) < 12)
+        links << wahl;
+    QTest::newRow("double tap on the last answer")
+        << int(Screening12) << links + QStringList { "+toolButtonRechts_2" } << 150 << "page_Seitenwahl" << 12;
+    QTest::newRow("double tap on start") << int(Screening12)
+                                         << QStringList { "pushButtonBeginnen", "+pushButton_HinweisGelesen_3" } << 150
+                                         << "page_hinweiseTest" << 0;
+    QTest::newRow("double tap on Hinweise verstanden")
+        << int(ExtendedTest)
+        << QStringList { "pushButtonBeginnen", "pushButton_HinweisGelesen_2", "+pushButtonHinwExtendWeiter" } << 150
+        << "page_HinweiseExtended2" << 0;
+}
+
+void TestPruefung::tippen()
+{
+    QFETCH(int, art);
+    QFETCH(QStringList, tipps);
+    QFETCH(int, abstand);
+    QFETCH(QString, seite);
+    QFETCH(int, antworten);
+
+    Untersuchung u;
     u.patient();
-    // A double tap on the start button stores one patient and runs one sequencer.
     auto* tests = u.x<QComboBox>(QStringLiteral("comboBoxTestAuswahl"));
-    tests->setCurrentIndex(tests->findData(int(Identifikationstest_blau)));
-    auto* start = u.x<QAbstractButton>(QStringLiteral("pushButtonBeginnen"));
-    QTest::mouseClick(start, Qt::LeftButton);
-    QTest::mouseDClick(start, Qt::LeftButton);
-    QTest::mouseRelease(start, Qt::LeftButton);
-    SCHRITT(u.warten(QStringLiteral("page_Seitenwahl")));
+    tests->setCurrentIndex(tests->findData(art));
+    testsupport::Finger finger;
+    for (QString knopf : tipps) {
+        const bool nachgerutscht = knopf.startsWith('+');
+        SCHRITT(finger.tippen(u.x(knopf.remove('+')), nachgerutscht ? abstand : 1000));
+    }
+    // Nor does the keyboard answer: the answer buttons take no focus.
+    QTest::keyClick(u.w->focusWidget() ? u.w->focusWidget() : u.w.get(), Qt::Key_Space);
+
+    QSignalSpy weiter(u.x<QStackedWidget>(QStringLiteral("stackedWidget")), &QStackedWidget::currentChanged);
+    QVERIFY(!weiter.wait(500));
+    QCOMPARE(u.seite(), seite);
+    QCOMPARE(u.zeilen(QStringLiteral("TestStift")), antworten);
     QCOMPARE(u.zeilen(QStringLiteral("Patient")), 1);
-
-    // A double tap on a side runs the test once, on that side.
-    auto* links = u.x<QAbstractButton>(QStringLiteral("toolButtonLinks_2"));
-    QTest::mouseClick(links, Qt::LeftButton);
-    QTest::mouseDClick(links, Qt::LeftButton);
-    SCHRITT(u.warten(QStringLiteral("page_screeningtest")));
-    QCOMPARE(u.seiten(Identifikationstest_blau), (QList<int> { 0 }));
-
-    // A double tap on a choice answers one pen.
-    auto* wahl = u.x<QAbstractButton>(QStringLiteral("toolButtonGeruch_1"));
-    QTest::mouseClick(wahl, Qt::LeftButton);
-    QTest::mouseDClick(wahl, Qt::LeftButton);
-    QTest::mouseRelease(wahl, Qt::LeftButton);
-    QCOMPARE(u.zeilen(QStringLiteral("TestStift")), 1);
-    SCHRITT(u.identifikation(15, [](int) { return 2; }));
-    SCHRITT(u.warten(QStringLiteral("page_Seitenwahl")));
-    QCOMPARE(u.zeilen(QStringLiteral("TestStift")), 16);
 }
 
 void TestPruefung::kaputteDefinition()
