@@ -2,10 +2,12 @@
 
 #include "ui_mainwindow.h"
 
+#include "abbruchfrage.h"
 #include "ergebnis.h"
 #include "tippschutz.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QDebug>
 #include <QEvent>
@@ -29,11 +31,16 @@ MainWindow::MainWindow(QWidget* parent)
     , ui(new Ui::MainWindow)
     , einzelTakt(new QTimer(this))
     , extendedTakt(new QTimer(this))
+    , auswertungsTakt(new QTimer(this))
 {
-    einzelTakt->setSingleShot(true);
-    extendedTakt->setSingleShot(true);
+    for (QTimer* takt : { einzelTakt, extendedTakt, auswertungsTakt }) {
+        takt->setSingleShot(true);
+        ablaufTakt(takt);
+    }
+    auswertungsTakt->setInterval(200);
     connect(einzelTakt, &QTimer::timeout, this, &MainWindow::EinzeltestAblauf);
     connect(extendedTakt, &QTimer::timeout, this, &MainWindow::ExtendedtestAblauf);
+    connect(auswertungsTakt, &QTimer::timeout, this, &MainWindow::ErgebnisAnzeigen);
 
     // Before the widgets exist: set later, the style sheet would polish every widget of every page again.
     const QString tipStil = QStringLiteral("QToolTip { color: #ffffff; background-color: #000000; border: 0px; }");
@@ -117,6 +124,26 @@ void MainWindow::abbruch()
 void MainWindow::getScreen(QRect rect)
 {
     qDebug() << rect << centralWidget()->size();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    if (!schliessenErlaubt()) {
+        event->ignore();
+        return;
+    }
+    QMainWindow::closeEvent(event);
+}
+
+bool MainWindow::schliessenErlaubt()
+{
+    // Closing would lose the examination as surely as its abort does, so it asks the same question.
+    if (untersuchungImGange()) {
+        if (!abbruchBestaetigt("MainWindow"))
+            return false;
+        on_toolButton_auswertungschliessen_clicked();
+    }
+    return true;
 }
 
 bool MainWindow::event(QEvent* event)

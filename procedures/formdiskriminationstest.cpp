@@ -31,6 +31,7 @@ FormDiskriminationstest::FormDiskriminationstest(QWidget* parent)
     takt->setSingleShot(true);
     takt->setInterval(100);
     connect(takt, &QTimer::timeout, this, &FormDiskriminationstest::Ablauf);
+    ablaufTakt(takt);
     sprachUpdate();
 }
 

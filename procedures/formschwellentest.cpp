@@ -33,6 +33,7 @@ FormSchwellentest::FormSchwellentest(QWidget* parent)
     takt->setSingleShot(true);
     takt->setInterval(100);
     connect(takt, &QTimer::timeout, this, &FormSchwellentest::Ablauf);
+    ablaufTakt(takt);
     sprachUpdate();
 }
 

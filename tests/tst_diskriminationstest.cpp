@@ -22,6 +22,11 @@ void TestDiskriminationstest::abortedRunThenSixteenFreshCodes()
         SCHRITT(s.answer(2));
     QVERIFY(s.showsTriplet(4));
     QTRY_VERIFY(s.waiting());
+    // The countdown stands still while the abort question is open and goes on from there.
+    const int stand = s.bar()->value();
+    SCHRITT(s.abort(QStringLiteral("Weiter Testen"), 1000));
+    QCOMPARE(s.bar()->value(), stand);
+    QTRY_COMPARE(s.bar()->value(), stand - 1);
     SCHRITT(s.abort(QStringLiteral("Test abbrechen")));
     QCOMPARE(s.events, QStringList { "abbruch" });
 

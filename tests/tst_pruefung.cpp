@@ -6,6 +6,7 @@
 
 #include <QComboBox>
 #include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -54,6 +55,8 @@ private slots:
     void extendedOhneHinweise();
     void abbruch_data();
     void abbruch();
+    void stillstand_data();
+    void stillstand();
     void tippen_data();
     void tippen();
     void kaputteDefinition();
@@ -238,6 +241,62 @@ void TestPruefung::abbruch()
     QCOMPARE(u.zeilen(QStringLiteral("Test")), 0);
     QCOMPARE(u.zeilen(QStringLiteral("Patient")), 0);
     QVERIFY(u.x<QWidget>(QStringLiteral("groupBoxPatient"))->isEnabled());
+}
+
+void TestPruefung::stillstand_data()
+{
+    QTest::addColumn<int>("stifte"); // pens answered before the question; -1: no examination started
+    QTest::addColumn<QString>("abbruch"); // pressed after "Nein"; empty: the window is closed instead
+    QTest::addColumn<QString>("antwort");
+    QTest::addColumn<bool>("offen");
+
+    QTest::newRow("close while idle") << -1 << QString() << "Test abbrechen" << false;
+    QTest::newRow("close during a test, continue") << 5 << QString() << "Weiter Testen" << true;
+    QTest::newRow("close during a test, discard") << 5 << QString() << "Test abbrechen" << false;
+    const QString seitenAbbruch = QStringLiteral("toolButtonSeitenAuswahlAbbruch");
+    QTest::newRow("abort just before the evaluation, continue") << 12 << seitenAbbruch << "Weiter Testen" << true;
+    QTest::newRow("abort just before the evaluation, discard") << 12 << seitenAbbruch << "Test abbrechen" << true;
+}
+
+void TestPruefung::stillstand()
+{
+    QFETCH(int, stifte);
+    QFETCH(QString, abbruch);
+    QFETCH(QString, antwort);
+    QFETCH(bool, offen);
+
+    const QString pdf = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) + "/STILL.pdf";
+    QFile::remove(pdf);
+    Untersuchung u(true);
+    u.patient(QStringLiteral("STILL"));
+    const auto erster = [](int) { return 1; };
+    const QStringList gesperrt { "toolButtonSprache", "toolButtonEinstellungen", "toolButtonInfo" };
+    if (stifte >= 0) {
+        u.starten(Screening12);
+        for (const QString& knopf : gesperrt)
+            QVERIFY(!u.x(knopf)->isEnabled());
+        SCHRITT(u.seitenwahl(QStringLiteral("toolButtonLinks_2")));
+        SCHRITT(u.identifikation(stifte, erster));
+        if (stifte == 12)
+            SCHRITT(u.seitenwahl(QStringLiteral("toolButtonNein")));
+    }
+    // Held open long enough for the report to be written, were the examination to go on behind it.
+    const auto box = testsupport::answerNextMessageBoxSeen(antwort, 1000);
+    abbruch.isEmpty() ? void(u.w->close()) : u.klicken(abbruch);
+    QCOMPARE(box->text, stifte >= 0 ? QStringLiteral("Wirklich abbrechen?") : QString());
+    QCOMPARE(u.w->isVisible(), offen);
+    if (antwort == QLatin1String("Test abbrechen")) {
+        QVERIFY(!QFile::exists(pdf));
+        QCOMPARE(u.zeilen(QStringLiteral("Patient")), 0);
+        for (const QString& knopf : gesperrt)
+            QVERIFY(u.x(knopf)->isEnabled());
+        return;
+    }
+    if (stifte < 12) {
+        SCHRITT(u.identifikation(12 - stifte, erster));
+        SCHRITT(u.seitenwahl(QStringLiteral("toolButtonNein")));
+    }
+    QVERIFY(u.bericht(QStringLiteral("STILL")).contains(QStringLiteral("Punktwert: 3 (Grenzwert: 10)")));
 }
 
 void TestPruefung::tippen_data()
