@@ -89,8 +89,7 @@ MainWindow::MainWindow(QWidget* parent)
         QStringLiteral("lineEditPatientNachname"), QStringLiteral("lineEditPatientGeburtsdatum"),
         QStringLiteral("lineEditPatientCode") };
     mussfelderOK.resize(mussfelder.size());
-    mussfelderWarnungen = QStringList { tr("Geschlecht nicht ausgewählt"), tr("Patient Vorname fehlt"),
-        tr("Patient Nachname fehlt"), tr("Patient Geburtsdatum fehlt"), tr("Patient Personencode fehlt") };
+    MussfelderUebersetzen();
     MussfelderConnect();
 
     QCoreApplication::setApplicationVersion(QStringLiteral("1.21"));

@@ -125,6 +125,7 @@ private:
     void MussfelderConnect();
     void MussfelderPruefen();
     void MussfelderWarnungAnzeigen(bool warn);
+    void MussfelderUebersetzen();
     void PatientReset();
 
     // Test choice and sequencing.

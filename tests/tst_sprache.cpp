@@ -56,6 +56,10 @@ private slots:
 void TestSprache::wechsel()
 {
     Untersuchung u(true);
+    // A switch keeps the test and the gender chosen and lists what is missing in the new language.
+    u.patient(QString());
+    auto* auswahl = u.x<QComboBox>(QStringLiteral("comboBoxTestAuswahl"));
+    auswahl->setCurrentIndex(auswahl->findData(int(Schwellentest)));
     Sprachwechselzaehler zaehler;
     u.w->installEventFilter(&zaehler);
     // German while German installs nothing, so no screen lays itself out anew.
@@ -82,6 +86,11 @@ void TestSprache::wechsel()
             je("Order of presentation", "Reihenfolge Darbietung"));
         QTRY_COMPARE(u.x<QGroupBox>(QStringLiteral("groupBoxUntersucher"))->title(), je("EXAMINER", "UNTERSUCHER"));
         QCOMPARE(u.w->windowTitle(), QStringLiteral("Duftlotse"));
+        QCOMPARE(u.x<QLabel>(QStringLiteral("label_startbedingung"))->text(),
+            je("Please fill in the fields marked with * \nPatient personal code missing\n",
+                "Bitte mit * markierte Felder ausfüllen \nPatient Personencode fehlt\n"));
+        QCOMPARE(u.x<QComboBox>(QStringLiteral("comboBoxPatientGeschlecht"))->currentIndex(), 1);
+        QCOMPARE(auswahl->currentData().toInt(), int(Schwellentest));
     }
     QVERIFY(zaehler.anzahl > 0);
 
@@ -115,6 +124,11 @@ void TestSprache::hinweiseAus()
 void TestSprache::englischeUntersuchung()
 {
     Untersuchung u(true, QStringLiteral("en"));
+    // Started in English, the window lists the missing fields in English once its texts are renewed.
+    QTRY_COMPARE(u.x<QGroupBox>(QStringLiteral("groupBoxUntersucher"))->title(), QStringLiteral("EXAMINER"));
+    QCOMPARE(u.x<QLabel>(QStringLiteral("label_startbedingung"))->text(),
+        QStringLiteral("Please fill in the fields marked with * \nGender not selected, Patient first name missing, "
+                       "\nPatient last name is missing ..."));
     u.patient();
     u.starten(Screening12);
     SCHRITT(u.frage(QStringLiteral("SCREENING 12\nChoose side")));
