@@ -2,9 +2,12 @@
 
 #include "ui_mainwindow.h"
 
+#include "abbruchfrage.h"
 #include "ergebnis.h"
+#include "tippschutz.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QDebug>
 #include <QEvent>
@@ -28,11 +31,16 @@ MainWindow::MainWindow(QWidget* parent)
     , ui(new Ui::MainWindow)
     , einzelTakt(new QTimer(this))
     , extendedTakt(new QTimer(this))
+    , auswertungsTakt(new QTimer(this))
 {
-    einzelTakt->setSingleShot(true);
-    extendedTakt->setSingleShot(true);
+    for (QTimer* takt : { einzelTakt, extendedTakt, auswertungsTakt }) {
+        takt->setSingleShot(true);
+        ablaufTakt(takt);
+    }
+    auswertungsTakt->setInterval(200);
     connect(einzelTakt, &QTimer::timeout, this, &MainWindow::EinzeltestAblauf);
     connect(extendedTakt, &QTimer::timeout, this, &MainWindow::ExtendedtestAblauf);
+    connect(auswertungsTakt, &QTimer::timeout, this, &MainWindow::ErgebnisAnzeigen);
 
     // Before the widgets exist: set later, the style sheet would polish every widget of every page again.
     const QString tipStil = QStringLiteral("QToolTip { color: #ffffff; background-color: #000000; border: 0px; }");
@@ -41,6 +49,7 @@ MainWindow::MainWindow(QWidget* parent)
 
     ui->setupUi(this);
     fingerbedienung();
+    tippschutzEinrichten();
 
     if (QScreen* screen = QGuiApplication::screens().value(0)) {
         connect(screen, &QScreen::virtualGeometryChanged, this, &MainWindow::getScreen);
@@ -115,6 +124,26 @@ void MainWindow::getScreen(QRect rect)
     qDebug() << rect << centralWidget()->size();
 }
 
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    if (!schliessenErlaubt()) {
+        event->ignore();
+        return;
+    }
+    QMainWindow::closeEvent(event);
+}
+
+bool MainWindow::schliessenErlaubt()
+{
+    // Closing would lose the examination as surely as its abort does, so it asks the same question.
+    if (untersuchungImGange()) {
+        if (!abbruchBestaetigt("MainWindow"))
+            return false;
+        on_toolButton_auswertungschliessen_clicked();
+    }
+    return true;
+}
+
 bool MainWindow::event(QEvent* event)
 {
     // Return moves on to the next field, so a form can be filled without the mouse;
@@ -161,6 +190,25 @@ void MainWindow::fingerbedienung()
     // Long pages scroll with a swipe on a touch screen.
     for (QAbstractScrollArea* bereich : findChildren<QAbstractScrollArea*>())
         QScroller::grabGesture(bereich->viewport(), QScroller::TouchGesture);
+}
+
+void MainWindow::tippschutzEinrichten()
+{
+    // Every button that moves an examination on, whichever page it stands on.
+    const char* const ablaufknoepfe[] = { "pushButtonBeginnen", "pushButton_HinweisGelesen",
+        "pushButton_HinweisGelesen_2", "pushButton_HinweisGelesen_3", "pushButtonHinwExtendWeiter", "toolButtonLinks_2",
+        "toolButtonRechts_2", "toolButtonBilateral_2", "toolButtonNein", "pushButton_Schwelle_Farbe_1",
+        "pushButton_Schwelle_Farbe_2", "pushButton_Schwelle_Farbe_3", "pushButton_Diskrimination_Farbe_1",
+        "pushButton_Diskrimination_Farbe_2", "pushButton_Diskrimination_Farbe_3", "toolButtonGeruch_1",
+        "toolButtonGeruch_2", "toolButtonGeruch_3", "toolButtonGeruch_4", "toolButton_auswertungschliessen" };
+    QList<QAbstractButton*> knoepfe;
+    for (const char* name : ablaufknoepfe) {
+        if (auto* knopf = findChild<QAbstractButton*>(QLatin1String(name)))
+            knoepfe << knopf;
+        else
+            qDebug() << "MainWindow::tippschutzEinrichten: no button" << name;
+    }
+    new Tippschutz(this, knoepfe);
 }
 
 void MainWindow::TestauswahlFuellen()

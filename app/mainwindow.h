@@ -13,6 +13,7 @@
 
 class Ergebnis;
 class Netz;
+class QCloseEvent;
 class QMenu;
 class QTimer;
 
@@ -63,6 +64,7 @@ public slots:
 protected:
     bool event(QEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private slots:
     // Test choice and sequencing.
@@ -112,6 +114,9 @@ private slots:
 private:
     // Frame.
     void fingerbedienung();
+    void tippschutzEinrichten();
+    // Whether the window may close now; a running examination is first given up on the examiner's word.
+    bool schliessenErlaubt();
     void tooltipButtons_zuordnen();
     void TestauswahlFuellen();
 
@@ -120,6 +125,7 @@ private:
     void MussfelderConnect();
     void MussfelderPruefen();
     void MussfelderWarnungAnzeigen(bool warn);
+    void MussfelderUebersetzen();
     void PatientReset();
 
     // Test choice and sequencing.
@@ -139,6 +145,9 @@ private:
     void ExtendedtestStarten();
     void on_toolButtonTestAbbruch_clicked();
     int abschwellung() const;
+    void untersuchungLaeuftSetzen(bool laeuft);
+    // From the start until the report is shown.
+    bool untersuchungImGange() const;
 
     // Language.
     void SpracheWechseln(QString sprache);
@@ -172,4 +181,6 @@ private:
     // runs twice, not even when a new examination follows an abort at once.
     QTimer* einzelTakt;
     QTimer* extendedTakt;
+    // The evaluation, once the result page has shown that it is being calculated.
+    QTimer* auswertungsTakt;
 };

@@ -106,7 +106,7 @@ void MainWindow::on_pushButtonBeginnen_clicked()
         rueckfrage::hinweis(tr("Keine Testvorgabe gefunden"));
         return;
     }
-    untersuchungLaeuft = true;
+    untersuchungLaeuftSetzen(true);
 
     ui->groupBoxPatient->setEnabled(false);
     ui->groupBoxUntersucher->setEnabled(false);
@@ -521,7 +521,7 @@ void MainWindow::AuswertungStarten()
     ui->labelSvg->clear();
     ui->labelSvg->setText(tr("Auswertung wird berechnet"));
     QCoreApplication::processEvents();
-    QTimer::singleShot(200, this, &MainWindow::ErgebnisAnzeigen);
+    auswertungsTakt->start();
     beginnenKnoppEnable(false);
 }
 
@@ -554,7 +554,22 @@ void MainWindow::on_toolButton_auswertungschliessen_clicked()
     EinzelTestStatus = -1;
     einzelTakt->stop();
     extendedTakt->stop();
-    untersuchungLaeuft = false;
+    auswertungsTakt->stop();
+    untersuchungLaeuftSetzen(false);
+}
+
+void MainWindow::untersuchungLaeuftSetzen(bool laeuft)
+{
+    untersuchungLaeuft = laeuft;
+    // A language or a catalogue loaded under a running examination would change the definition its
+    // next side is stored and scored with; the info page would hide the page the sequencer waits on.
+    for (QWidget* knopf : { ui->toolButtonSprache, ui->toolButtonEinstellungen, ui->toolButtonInfo })
+        knopf->setEnabled(!laeuft);
+}
+
+bool MainWindow::untersuchungImGange() const
+{
+    return untersuchungLaeuft && !ergebnis;
 }
 
 void MainWindow::on_pushButtonHinwExtendWeiter_clicked()

@@ -119,6 +119,16 @@ void MainWindow::MussfelderConnect()
     MussfelderWarnungAnzeigen(false);
 }
 
+// The warnings in the language now set. The layout's own retranslation puts its general text back
+// into the label, so the list of what is missing is written there anew.
+void MainWindow::MussfelderUebersetzen()
+{
+    mussfelderWarnungen = QStringList { tr("Geschlecht nicht ausgewählt"), tr("Patient Vorname fehlt"),
+        tr("Patient Nachname fehlt"), tr("Patient Geburtsdatum fehlt"), tr("Patient Personencode fehlt") };
+    if (!mussfelder.isEmpty())
+        MussfelderPruefen();
+}
+
 void MainWindow::MussfeldLineEditIstAusgefuellt()
 {
     auto* feld = qobject_cast<QLineEdit*>(sender());

@@ -39,13 +39,19 @@ void MainWindow::SpracheWechseln(QString sprache)
             qDebug() << "MainWindow::SpracheWechseln: translation not loadable";
     }
 
+    // What the examiner chose stays chosen; only its texts change.
+    const QVariant geschlecht = ui->comboBoxPatientGeschlecht->currentData();
+    const QVariant test = ui->comboBoxTestAuswahl->currentData();
     GeschlechtFuellen();
+    ui->comboBoxPatientGeschlecht->setCurrentIndex(qMax(0, ui->comboBoxPatientGeschlecht->findData(geschlecht)));
     ui->comboBoxTestAuswahl->clear();
-    ui->label_startbedingung->setText(tr("Bitte mit * markierte \n Felder ausfüllen "));
     if (db) {
         db->TestsLaden();
         TestauswahlFuellen();
+        if (const int index = ui->comboBoxTestAuswahl->findData(test); index >= 0)
+            ui->comboBoxTestAuswahl->setCurrentIndex(index);
     }
+    MussfelderUebersetzen();
     ui->page_schwellentest->sprachUpdate();
     ui->page_Diskriminationstest->sprachUpdate();
     ui->page_screeningtest->sprachUpdate();
@@ -74,8 +80,7 @@ void MainWindow::changeEvent(QEvent* event)
 // The texts the window composes itself, which retranslateUi does not reach.
 void MainWindow::TexteErneuern()
 {
-    mussfelderWarnungen = QStringList { tr("Geschlecht nicht ausgewählt"), tr("Patient Vorname fehlt"),
-        tr("Patient Nachname fehlt"), tr("Patient Geburtsdatum fehlt"), tr("Patient Personencode fehlt") };
+    MussfelderUebersetzen();
     ui->labelVersion->setText(tr("Version ") + QCoreApplication::applicationVersion() + tr(" Beta Nur zu Testzwecken"));
 }
 

@@ -2,12 +2,32 @@
 
 #include "rueckfrage.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
+#include <QTimer>
+#include <QVariant>
 
 namespace
 {
+const char* const ablaufMerkmal = "ablaufTakt";
+
+// Stops the running timers of the examination, on whichever screen they live, and returns them.
+QList<QPointer<QTimer>> anhalten()
+{
+    QList<QPointer<QTimer>> angehalten;
+    for (QWidget* fenster : QApplication::topLevelWidgets()) {
+        for (QTimer* takt : fenster->findChildren<QTimer*>()) {
+            if (takt->isActive() && takt->property(ablaufMerkmal).toBool()) {
+                takt->stop();
+                angehalten << takt;
+            }
+        }
+    }
+    return angehalten;
+}
+
 // lupdate cannot follow the context argument, so the texts are listed once per screen.
 [[maybe_unused]] const char* const abbruchTexte[] = {
     QT_TRANSLATE_NOOP("FormSchwellentest", "Wirklich abbrechen?"),
@@ -29,8 +49,14 @@ namespace
 };
 } // namespace
 
+void ablaufTakt(QTimer* takt)
+{
+    takt->setProperty(ablaufMerkmal, true);
+}
+
 bool abbruchBestaetigt(const char* kontext)
 {
+    const QList<QPointer<QTimer>> angehalten = anhalten();
     QMessageBox box;
     box.setText(QCoreApplication::translate(kontext, "Wirklich abbrechen?"));
     box.setInformativeText(QCoreApplication::translate(kontext, "Alle Ergebnisse werden verworfen"));
@@ -39,5 +65,11 @@ bool abbruchBestaetigt(const char* kontext)
         = box.addButton(QCoreApplication::translate(kontext, "Test abbrechen"), QMessageBox::ActionRole);
     rueckfrage::fingergerecht(box);
     box.exec();
-    return box.clickedButton() == abbrechen;
+    if (box.clickedButton() == abbrechen)
+        return true;
+    for (QTimer* takt : angehalten) {
+        if (takt)
+            takt->start();
+    }
+    return false;
 }

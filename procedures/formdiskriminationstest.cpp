@@ -3,7 +3,6 @@
 
 #include "abbruchfrage.h"
 #include "datenbank.h"
-#include "doppeltipp.h"
 
 #include <QTimer>
 
@@ -32,8 +31,7 @@ FormDiskriminationstest::FormDiskriminationstest(QWidget* parent)
     takt->setSingleShot(true);
     takt->setInterval(100);
     connect(takt, &QTimer::timeout, this, &FormDiskriminationstest::Ablauf);
-    einfachTippen({ ui->pushButton_Diskrimination_Farbe_1, ui->pushButton_Diskrimination_Farbe_2,
-        ui->pushButton_Diskrimination_Farbe_3 });
+    ablaufTakt(takt);
     sprachUpdate();
 }
 

@@ -2,7 +2,6 @@
 #include "ui_formschwellentest.h"
 
 #include "abbruchfrage.h"
-#include "doppeltipp.h"
 
 #include <QDebug>
 #include <QTimer>
@@ -34,8 +33,7 @@ FormSchwellentest::FormSchwellentest(QWidget* parent)
     takt->setSingleShot(true);
     takt->setInterval(100);
     connect(takt, &QTimer::timeout, this, &FormSchwellentest::Ablauf);
-    einfachTippen(
-        { ui->pushButton_Schwelle_Farbe_1, ui->pushButton_Schwelle_Farbe_2, ui->pushButton_Schwelle_Farbe_3 });
+    ablaufTakt(takt);
     sprachUpdate();
 }
 

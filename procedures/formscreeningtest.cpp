@@ -2,7 +2,6 @@
 #include "ui_formscreeningtest.h"
 
 #include "abbruchfrage.h"
-#include "doppeltipp.h"
 
 #include <QDebug>
 #include <QFile>
@@ -15,7 +14,6 @@ FormScreeningtest::FormScreeningtest(QWidget* parent)
     , ui(new Ui::FormScreeningtest)
 {
     ui->setupUi(this);
-    einfachTippen({ ui->toolButtonGeruch_1, ui->toolButtonGeruch_2, ui->toolButtonGeruch_3, ui->toolButtonGeruch_4 });
 }
 
 FormScreeningtest::~FormScreeningtest()

@@ -53,8 +53,10 @@ QString homePath()
 
 namespace
 {
-void tryAnswer(const QString& text, const std::shared_ptr<GeseheneBox>& gesehen, int attemptsLeft)
+void tryAnswer(const QString& text, const std::shared_ptr<GeseheneBox>& gesehen, int holdMs, int attemptsLeft)
 {
+    if (gesehen.use_count() == 1)
+        return;
     for (QWidget* w : QApplication::topLevelWidgets()) {
         auto* box = qobject_cast<QMessageBox*>(w);
         if (!box || !box->isVisible())
@@ -69,28 +71,23 @@ void tryAnswer(const QString& text, const std::shared_ptr<GeseheneBox>& gesehen,
                 ziel = b;
         }
         if (ziel) {
-            ziel->click();
-            gesehen->beantwortet = true;
+            QTimer::singleShot(holdMs, ziel, [ziel, gesehen] {
+                ziel->click();
+                gesehen->beantwortet = true;
+            });
             return;
         }
     }
     if (attemptsLeft > 0)
-        QTimer::singleShot(10, [=] { tryAnswer(text, gesehen, attemptsLeft - 1); });
+        QTimer::singleShot(10, [=] { tryAnswer(text, gesehen, holdMs, attemptsLeft - 1); });
 }
 } // namespace
 
-std::shared_ptr<GeseheneBox> answerNextMessageBoxSeen(const QString& buttonText)
+std::shared_ptr<GeseheneBox> answerNextMessageBoxSeen(const QString& buttonText, int holdMs)
 {
     auto gesehen = std::make_shared<GeseheneBox>();
-    QTimer::singleShot(0, [=] { tryAnswer(buttonText, gesehen, 500); });
+    QTimer::singleShot(0, [=] { tryAnswer(buttonText, gesehen, holdMs, 500); });
     return gesehen;
-}
-
-std::shared_ptr<bool> answerNextMessageBox(const QString& buttonText)
-{
-    auto gesehen = answerNextMessageBoxSeen(buttonText);
-    // Aliases the flag inside the shared record, so both live as long as either is held.
-    return std::shared_ptr<bool>(gesehen, &gesehen->beantwortet);
 }
 
 QString ausgabe(const QString& programm, const QStringList& argumente)
@@ -106,11 +103,25 @@ QString pdfText(const QString& pdf)
     return ausgabe(QStringLiteral("pdftotext"), { pdf, QStringLiteral("-") }).simplified();
 }
 
-void clickAndAnswer(QAbstractButton* button, const QString& answer)
+void clickAndAnswer(QAbstractButton* button, const QString& answer, int holdMs)
 {
-    const auto answered = answerNextMessageBox(answer);
+    const auto answered = answerNextMessageBoxSeen(answer, holdMs);
     QTest::mouseClick(button, Qt::LeftButton);
-    QTRY_VERIFY(*answered);
+    QTRY_VERIFY(answered->beantwortet);
+}
+
+void Finger::tippen(QWidget* knopf, int abstand)
+{
+    QWidget* fenster = knopf->window();
+    const auto mitte = [&] { return knopf->mapTo(fenster, knopf->rect().center()); };
+    QTRY_VERIFY2(knopf->isVisible() && fenster->childAt(mitte()) == knopf, qPrintable(knopf->objectName()));
+    zeit += abstand;
+    const QPoint stelle = mitte();
+    qt_handleMouseEvent(fenster->windowHandle(), stelle, fenster->mapToGlobal(stelle), Qt::LeftButton, Qt::LeftButton,
+        QEvent::MouseButtonPress, Qt::NoModifier, zeit);
+    qt_handleMouseEvent(fenster->windowHandle(), stelle, fenster->mapToGlobal(stelle), Qt::NoButton, Qt::LeftButton,
+        QEvent::MouseButtonRelease, Qt::NoModifier, zeit + 1);
+    QTest::lastMouseTimestamp = qMax(QTest::lastMouseTimestamp, zeit + 1 + QTest::mouseDoubleClickInterval);
 }
 
 qint64 twoSecondsOfWaiting(QProgressBar* bar, const std::function<void()>& answer)

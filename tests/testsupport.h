@@ -35,11 +35,6 @@ void isolateEnvironment();
 // Path of the temporary home made by isolateEnvironment().
 QString homePath();
 
-// Answers the next modal message box: re-arms a zero timer until a box is
-// visible, then clicks the button with the given text. Returns a flag that
-// turns true once the button was clicked, for QTRY_VERIFY(*flag).
-std::shared_ptr<bool> answerNextMessageBox(const QString& buttonText);
-
 // What the examiner saw in a message box answered by answerNextMessageBoxSeen().
 struct GeseheneBox {
     bool beantwortet = false;
@@ -48,7 +43,11 @@ struct GeseheneBox {
     // Every button at least 48 px tall with text of at least 14 pt.
     bool fingergerecht = false;
 };
-std::shared_ptr<GeseheneBox> answerNextMessageBoxSeen(const QString& buttonText);
+
+// Answers the next modal message box: re-arms a timer until a box is visible, then
+// clicks the button with the given text, after holding the box open for `holdMs`.
+// Once the caller lets go of the result, it stops looking.
+std::shared_ptr<GeseheneBox> answerNextMessageBoxSeen(const QString& buttonText, int holdMs = 0);
 
 // What a program writes to its standard output (poppler's pdfinfo, pdftotext).
 QString ausgabe(const QString& programm, const QStringList& argumente);
@@ -67,7 +66,21 @@ template <typename T> T* child(QObject* parent, const QString& name)
 }
 
 // Clicks a button that asks a modal question and answers it with the button of that text.
-void clickAndAnswer(QAbstractButton* button, const QString& answer);
+void clickAndAnswer(QAbstractButton* button, const QString& answer, int holdMs = 0);
+
+// A finger on the touch screen. A tap is a press and a release delivered to the top-level window at
+// the middle of a button, so that Qt's own double-click detection runs and the press reaches whatever
+// shows there by then. The events' time stamps tell how far apart the taps came; QTest's own clicks
+// afterwards stay clear of them.
+class Finger
+{
+public:
+    // Waits until `knopf` shows under its middle, then taps it `abstand` ms after this finger's last tap.
+    void tippen(QWidget* knopf, int abstand = 1000);
+
+private:
+    int zeit = QTest::lastMouseTimestamp;
+};
 
 // Runs `answer`, which starts a waiting time, and returns the milliseconds the bar takes from
 // 29 s to 27 s: about 2000 with one tick chain, half that with two; -1 if it never gets there.
@@ -132,18 +145,6 @@ template <typename Form> struct TripletScreen {
         QTest::mouseClick(cap(index), Qt::LeftButton);
         QTRY_VERIFY(caps() != before || events.size() > logged);
     }
-    // A double tap: the click is taken as an answer, and the second press of the double-click
-    // reaches the same place after the caps have turned. The waiting time that the answer
-    // started then counts on to 29 s; taken as one more answer, that press would end it at once.
-    void doubleTap(int index)
-    {
-        answer(index);
-        if (QTest::currentTestFailed())
-            return;
-        QTest::mouseDClick(cap(index), Qt::LeftButton);
-        QTest::mouseRelease(cap(index), Qt::LeftButton);
-        QTRY_COMPARE(bar()->value(), 29);
-    }
     // Answers with a cap and fails unless the waiting time it starts counts down in real seconds;
     // an aborted run's tick chain still running beside the new one would halve them.
     void answerWithOneTickChain(int index)
@@ -151,9 +152,9 @@ template <typename Form> struct TripletScreen {
         const qint64 ms = twoSecondsOfWaiting(bar(), [&] { answer(index); });
         QVERIFY2(ms >= 1500, qPrintable(QStringLiteral("two seconds of waiting took %1 ms").arg(ms)));
     }
-    void abort(const QString& reply)
+    void abort(const QString& reply, int holdMs = 0)
     {
-        clickAndAnswer(child<QPushButton>(form, QStringLiteral("pushButton_Abbruch_%1").arg(name)), reply);
+        clickAndAnswer(child<QPushButton>(form, QStringLiteral("pushButton_Abbruch_%1").arg(name)), reply, holdMs);
     }
 
     const QString name;

@@ -6,10 +6,12 @@
 
 #include <QComboBox>
 #include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSettings>
+#include <QSignalSpy>
 #include <QSqlQuery>
 #include <QStackedWidget>
 #include <QStandardPaths>
@@ -53,7 +55,10 @@ private slots:
     void extendedOhneHinweise();
     void abbruch_data();
     void abbruch();
-    void doppelteKnoepfe();
+    void stillstand_data();
+    void stillstand();
+    void tippen_data();
+    void tippen();
     void kaputteDefinition();
 };
 
@@ -238,36 +243,116 @@ void TestPruefung::abbruch()
     QVERIFY(u.x<QWidget>(QStringLiteral("groupBoxPatient"))->isEnabled());
 }
 
-void TestPruefung::doppelteKnoepfe()
+void TestPruefung::stillstand_data()
 {
+    QTest::addColumn<int>("stifte"); // pens answered before the question; -1: no examination started
+    QTest::addColumn<QString>("abbruch"); // pressed after "Nein"; empty: the window is closed instead
+    QTest::addColumn<QString>("antwort");
+    QTest::addColumn<bool>("offen");
+
+    QTest::newRow("close while idle") << -1 << QString() << "Test abbrechen" << false;
+    QTest::newRow("close during a test, continue") << 5 << QString() << "Weiter Testen" << true;
+    QTest::newRow("close during a test, discard") << 5 << QString() << "Test abbrechen" << false;
+    const QString seitenAbbruch = QStringLiteral("toolButtonSeitenAuswahlAbbruch");
+    QTest::newRow("abort just before the evaluation, continue") << 12 << seitenAbbruch << "Weiter Testen" << true;
+    QTest::newRow("abort just before the evaluation, discard") << 12 << seitenAbbruch << "Test abbrechen" << true;
+}
+
+void TestPruefung::stillstand()
+{
+    QFETCH(int, stifte);
+    QFETCH(QString, abbruch);
+    QFETCH(QString, antwort);
+    QFETCH(bool, offen);
+
+    const QString pdf = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) + "/STILL.pdf";
+    QFile::remove(pdf);
     Untersuchung u(true);
+    u.patient(QStringLiteral("STILL"));
+    const auto erster = [](int) { return 1; };
+    const QStringList gesperrt { "toolButtonSprache", "toolButtonEinstellungen", "toolButtonInfo" };
+    if (stifte >= 0) {
+        u.starten(Screening12);
+        for (const QString& knopf : gesperrt)
+            QVERIFY(!u.x(knopf)->isEnabled());
+        SCHRITT(u.seitenwahl(QStringLiteral("toolButtonLinks_2")));
+        SCHRITT(u.identifikation(stifte, erster));
+        if (stifte == 12)
+            SCHRITT(u.seitenwahl(QStringLiteral("toolButtonNein")));
+    }
+    // Held open long enough for the report to be written, were the examination to go on behind it.
+    const auto box = testsupport::answerNextMessageBoxSeen(antwort, 1000);
+    abbruch.isEmpty() ? void(u.w->close()) : u.klicken(abbruch);
+    QCOMPARE(box->text, stifte >= 0 ? QStringLiteral("Wirklich abbrechen?") : QString());
+    QCOMPARE(u.w->isVisible(), offen);
+    if (antwort == QLatin1String("Test abbrechen")) {
+        QVERIFY(!QFile::exists(pdf));
+        QCOMPARE(u.zeilen(QStringLiteral("Patient")), 0);
+        for (const QString& knopf : gesperrt)
+            QVERIFY(u.x(knopf)->isEnabled());
+        return;
+    }
+    if (stifte < 12) {
+        SCHRITT(u.identifikation(12 - stifte, erster));
+        SCHRITT(u.seitenwahl(QStringLiteral("toolButtonNein")));
+    }
+    QVERIFY(u.bericht(QStringLiteral("STILL")).contains(QStringLiteral("Punktwert: 3 (Grenzwert: 10)")));
+}
+
+void TestPruefung::tippen_data()
+{
+    QTest::addColumn<int>("art");
+    // Taps through the window a second apart; one marked with + follows `abstand` ms after the one
+    // before it, as a slip of the finger does.
+    QTest::addColumn<QStringList>("tipps");
+    QTest::addColumn<int>("abstand");
+    QTest::addColumn<QString>("seite"); // the page that stays
+    QTest::addColumn<int>("antworten");
+
+    const QString wahl = QStringLiteral("toolButtonGeruch_1");
+    QStringList links { "pushButtonBeginnen", "pushButton_HinweisGelesen_3", "toolButtonLinks_2", wahl };
+    QTest::newRow("triple tap on an answer")
+        << int(Screening12) << links + QStringList { "+" + wahl, "+" + wahl } << 150 << "page_screeningtest" << 1;
+    QTest::newRow("two presses 600 ms apart")
+        << int(Screening12) << links + QStringList { "+" + wahl } << 600 << "page_screeningtest" << 2;
+    while (links.count(wahl) < 12)
+        links << wahl;
+    QTest::newRow("double tap on the last answer")
+        << int(Screening12) << links + QStringList { "+toolButtonRechts_2" } << 150 << "page_Seitenwahl" << 12;
+    QTest::newRow("double tap on start") << int(Screening12)
+                                         << QStringList { "pushButtonBeginnen", "+pushButton_HinweisGelesen_3" } << 150
+                                         << "page_hinweiseTest" << 0;
+    QTest::newRow("double tap on Hinweise verstanden")
+        << int(ExtendedTest)
+        << QStringList { "pushButtonBeginnen", "pushButton_HinweisGelesen_2", "+pushButtonHinwExtendWeiter" } << 150
+        << "page_HinweiseExtended2" << 0;
+}
+
+void TestPruefung::tippen()
+{
+    QFETCH(int, art);
+    QFETCH(QStringList, tipps);
+    QFETCH(int, abstand);
+    QFETCH(QString, seite);
+    QFETCH(int, antworten);
+
+    Untersuchung u;
     u.patient();
-    // A double tap on the start button stores one patient and runs one sequencer.
     auto* tests = u.x<QComboBox>(QStringLiteral("comboBoxTestAuswahl"));
-    tests->setCurrentIndex(tests->findData(int(Identifikationstest_blau)));
-    auto* start = u.x<QAbstractButton>(QStringLiteral("pushButtonBeginnen"));
-    QTest::mouseClick(start, Qt::LeftButton);
-    QTest::mouseDClick(start, Qt::LeftButton);
-    QTest::mouseRelease(start, Qt::LeftButton);
-    SCHRITT(u.warten(QStringLiteral("page_Seitenwahl")));
+    tests->setCurrentIndex(tests->findData(art));
+    testsupport::Finger finger;
+    for (QString knopf : tipps) {
+        const bool nachgerutscht = knopf.startsWith('+');
+        SCHRITT(finger.tippen(u.x(knopf.remove('+')), nachgerutscht ? abstand : 1000));
+    }
+    // Nor does the keyboard answer: the answer buttons take no focus.
+    QTest::keyClick(u.w->focusWidget() ? u.w->focusWidget() : u.w.get(), Qt::Key_Space);
+
+    QSignalSpy weiter(u.x<QStackedWidget>(QStringLiteral("stackedWidget")), &QStackedWidget::currentChanged);
+    QVERIFY(!weiter.wait(500));
+    QCOMPARE(u.seite(), seite);
+    QCOMPARE(u.zeilen(QStringLiteral("TestStift")), antworten);
     QCOMPARE(u.zeilen(QStringLiteral("Patient")), 1);
-
-    // A double tap on a side runs the test once, on that side.
-    auto* links = u.x<QAbstractButton>(QStringLiteral("toolButtonLinks_2"));
-    QTest::mouseClick(links, Qt::LeftButton);
-    QTest::mouseDClick(links, Qt::LeftButton);
-    SCHRITT(u.warten(QStringLiteral("page_screeningtest")));
-    QCOMPARE(u.seiten(Identifikationstest_blau), (QList<int> { 0 }));
-
-    // A double tap on a choice answers one pen.
-    auto* wahl = u.x<QAbstractButton>(QStringLiteral("toolButtonGeruch_1"));
-    QTest::mouseClick(wahl, Qt::LeftButton);
-    QTest::mouseDClick(wahl, Qt::LeftButton);
-    QTest::mouseRelease(wahl, Qt::LeftButton);
-    QCOMPARE(u.zeilen(QStringLiteral("TestStift")), 1);
-    SCHRITT(u.identifikation(15, [](int) { return 2; }));
-    SCHRITT(u.warten(QStringLiteral("page_Seitenwahl")));
-    QCOMPARE(u.zeilen(QStringLiteral("TestStift")), 16);
 }
 
 void TestPruefung::kaputteDefinition()

@@ -112,9 +112,9 @@ void TestScreeningtest::pressesAbortsAndGaps_data()
     QTest::addColumn<QStringList>("erwartet");
     QTest::addColumn<QString>("fehlt");
 
-    // Presses: a digit clicks that choice, d double-clicks where the last click was, a and w abort
-    // and answer "Test abbrechen" or "Weiter Testen". A press after the last answer must write no
-    // row. The record has the data of pens 1 to 3, but for what `fehlt` takes from pen 3.
+    // Presses: a digit clicks that choice, a and w abort and answer "Test abbrechen" or "Weiter
+    // Testen". A press after the last answer must write no row. The record has the data of pens 1
+    // to 3, but for what `fehlt` takes from pen 3.
     const QByteArray drei("\x01\x02\x03");
     const QStringList zwei { "1:1", "2:2", "beendet 0" };
     QTest::newRow("Stifte 40, 0 und -1 übersprungen") << QByteArray("\x01\x28\x00\xff\x02", 5) << "123" << zwei << "";
@@ -122,7 +122,6 @@ void TestScreeningtest::pressesAbortsAndGaps_data()
     QTest::newRow("ein Bild von Stift 3 fehlt") << drei << "123" << zwei << "Bilder";
     QTest::newRow("richtige Wahl von Stift 3 fehlt") << drei << "123" << zwei << "richtig";
     QTest::newRow("leere Stiftliste") << QByteArray() << "1" << QStringList { "beendet 0" } << "";
-    QTest::newRow("Doppeltipp, dann ein Klick") << drei << "2d4" << QStringList { "1:2", "2:4" } << "";
     QTest::newRow("zwei einzelne Klicks") << drei << "33" << QStringList { "1:3", "2:3" } << "";
     QTest::newRow("Abbruch abgelehnt") << drei << "1w2" << QStringList { "1:1", "2:2" } << "";
     QTest::newRow("Abbruch bestätigt") << drei << "1a2" << QStringList { "1:1", "abbruch" } << "";
@@ -141,19 +140,13 @@ void TestScreeningtest::pressesAbortsAndGaps()
     daten.Bilder = daten.Bilder.mid(0, fehlt == "Bilder" ? 11 : 12);
     daten.richtig = daten.richtig.mid(0, fehlt == "richtig" ? 2 : 3);
     Bildschirm s(daten);
-    QToolButton* knopf = nullptr;
     for (QChar tipp : tipps) {
         if (tipp == 'a' || tipp == 'w') {
             SCHRITT(
                 testsupport::clickAndAnswer(testsupport::child<QToolButton>(&s.form, "toolButtonTestAbbruchScreening"),
                     tipp == 'a' ? QStringLiteral("Test abbrechen") : QStringLiteral("Weiter Testen")));
-        } else if (tipp == 'd') {
-            // The rest of a double tap after its first click: the double-click press and its release.
-            QTest::mouseDClick(knopf, Qt::LeftButton);
-            QTest::mouseRelease(knopf, Qt::LeftButton);
         } else {
-            knopf = s.knopf(tipp.digitValue());
-            QTest::mouseClick(knopf, Qt::LeftButton);
+            QTest::mouseClick(s.knopf(tipp.digitValue()), Qt::LeftButton);
         }
     }
     QCOMPARE(s.ereignisse, erwartet);

@@ -59,6 +59,10 @@ private slots:
 void TestSprache::wechsel()
 {
     Untersuchung u(true);
+    // A switch keeps the test and the gender chosen and lists what is missing in the new language.
+    u.patient(QString());
+    auto* auswahl = u.x<QComboBox>(QStringLiteral("comboBoxTestAuswahl"));
+    auswahl->setCurrentIndex(auswahl->findData(int(Schwellentest)));
     Sprachwechselzaehler zaehler;
     u.w->installEventFilter(&zaehler);
     // German while German installs nothing, so no screen lays itself out anew.
@@ -88,6 +92,11 @@ void TestSprache::wechsel()
         QVERIFY(u.x<QLabel>(QStringLiteral("labelVersion"))
                     ->text()
                     .endsWith(je("beta – for testing only", "Beta Nur zu Testzwecken")));
+        QCOMPARE(u.x<QLabel>(QStringLiteral("label_startbedingung"))->text(),
+            je("Please fill in the fields marked with *:\nPatient ID missing\n",
+                "Bitte mit * markierte Felder ausfüllen \nPatient Personencode fehlt\n"));
+        QCOMPARE(u.x<QComboBox>(QStringLiteral("comboBoxPatientGeschlecht"))->currentIndex(), 1);
+        QCOMPARE(auswahl->currentData().toInt(), int(Schwellentest));
     }
     QVERIFY(zaehler.anzahl > 0);
 
@@ -121,6 +130,11 @@ void TestSprache::hinweiseAus()
 void TestSprache::englischeUntersuchung()
 {
     Untersuchung u(true, QStringLiteral("en"));
+    // Started in English, the window lists the missing fields in English once its texts are renewed.
+    QTRY_COMPARE(u.x<QGroupBox>(QStringLiteral("groupBoxUntersucher"))->title(), QStringLiteral("EXAMINER"));
+    QCOMPARE(u.x<QLabel>(QStringLiteral("label_startbedingung"))->text(),
+        QStringLiteral("Please fill in the fields marked with *:\nGender not selected, First name missing, "
+                       "\nLast name missing ..."));
     u.patient();
     u.starten(Screening12);
     SCHRITT(u.frage(QStringLiteral("SCREENING 12\nChoose the side to test")));
