@@ -84,7 +84,7 @@ MainWindow::MainWindow(QWidget* parent)
         tr("Patient Nachname fehlt"), tr("Patient Geburtsdatum fehlt"), tr("Patient Personencode fehlt") };
     MussfelderConnect();
 
-    QCoreApplication::setApplicationVersion(QStringLiteral("1.21"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(DUFTLOTSE_VERSION));
     ui->pushButtonAnleitungAnzeigen->hide();
     ui->pushButtonAnleitungAnzeigen_2->hide();
     ui->pushButtonAnleitungAnzeigen_3->hide();
