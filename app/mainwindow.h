@@ -28,7 +28,8 @@ void fensterEinpassen(QWidget* fenster, const QRect& verfuegbar);
 // The one window of the application: every screen is a page of its page stack.
 // The implementation is split by concern: frame (mainwindow.cpp), data entry
 // (mainwindow_dateneingabe.cpp), test choice and sequencing (mainwindow_ablauf.cpp),
-// language, hints, settings and info (mainwindow_sprache.cpp).
+// the result page (mainwindow_auswertung.cpp), language, hints, settings and info
+// (mainwindow_sprache.cpp).
 class MainWindow : public QMainWindow
 {
     Q_OBJECT
@@ -76,6 +77,8 @@ private slots:
     void on_pushButton_Abbruch_clicked();
     void on_toolButton_auswertungschliessen_clicked();
     void on_pushButtonHinwExtendWeiter_clicked();
+    void on_toolButtonOrdnerOeffnen_clicked();
+    void on_toolButtonAndererOrdner_clicked();
     void AuswertungStarten();
     void ErgebnisAnzeigen();
     void ExtendedtestAblauf();
@@ -140,6 +143,14 @@ private:
     void on_toolButtonTestAbbruch_clicked();
     int abschwellung() const;
 
+    // Result page.
+    // Shows where the PDF is, or that it is not saved, with the matching button; hides both without a report.
+    void SpeicherortZeigen();
+    // Shows the report picture no wider than the page, so that it never scrolls sideways.
+    void BerichtEinpassen();
+    // Whether the result page may close: asks first when its report is not saved and the close button was pressed.
+    bool OhnePdfSchliessenBestaetigt();
+
     // Language.
     void SpracheWechseln(QString sprache);
     void HinweiseAusSpeichern(bool aus);
@@ -171,4 +182,6 @@ private:
     // runs twice, not even when a new examination follows an abort at once.
     QTimer* einzelTakt;
     QTimer* extendedTakt;
+    // Fits the report picture again whenever the result page's view changes its size.
+    QObject* berichtEinpasser = nullptr;
 };

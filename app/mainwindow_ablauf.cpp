@@ -533,10 +533,13 @@ void MainWindow::ErgebnisAnzeigen()
         return;
     }
     ergebnis = new Ergebnis(this, ui->labelSvg, db);
+    SpeicherortZeigen();
 }
 
 void MainWindow::on_toolButton_auswertungschliessen_clicked()
 {
+    if (!OhnePdfSchliessenBestaetigt())
+        return;
     if (ergebnis) {
         qDebug() << "Ergebnis löschen";
         delete ergebnis;
@@ -555,6 +558,7 @@ void MainWindow::on_toolButton_auswertungschliessen_clicked()
     einzelTakt->stop();
     extendedTakt->stop();
     untersuchungLaeuft = false;
+    SpeicherortZeigen();
 }
 
 void MainWindow::on_pushButtonHinwExtendWeiter_clicked()
