@@ -269,7 +269,7 @@ private slots:
         QLocale::setDefault(QLocale(QStringLiteral("de_DE")));
         const QString pdf = bericht.pdfPfad();
         const QString info = testsupport::ausgabe("pdfinfo", { pdf });
-        QVERIFY2(info.contains("Title:           " + texte.takeFirst() + "\n")
+        QVERIFY2(info.contains("Title:           " + texte.takeFirst() + "\n") && info.contains("(A4)")
                 && info.contains(QRegularExpression("Creator: +Duftlotse \\d+\\.\\d+\\n"))
                 && info.contains(QRegularExpression(einzeln ? "Pages: +1\\n" : "Pages: +2\\n")),
             qPrintable(info));
