@@ -89,7 +89,7 @@ MainWindow::MainWindow(QWidget* parent)
         QStringLiteral("lineEditPatientNachname"), QStringLiteral("lineEditPatientGeburtsdatum"),
         QStringLiteral("lineEditPatientCode") };
     mussfelderOK.resize(mussfelder.size());
-    QCoreApplication::setApplicationVersion(QStringLiteral("1.21"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(DUFTLOTSE_VERSION));
     TexteErneuern();
     MussfelderConnect();
 
@@ -140,8 +140,10 @@ bool MainWindow::schliessenErlaubt()
         if (!abbruchBestaetigt("MainWindow"))
             return false;
         on_toolButton_auswertungschliessen_clicked();
+        return true;
     }
-    return true;
+    // The only copy of an unsaved report is the one on the screen.
+    return BerichtDarfWeg();
 }
 
 bool MainWindow::event(QEvent* event)

@@ -29,7 +29,8 @@ void fensterEinpassen(QWidget* fenster, const QRect& verfuegbar);
 // The one window of the application: every screen is a page of its page stack.
 // The implementation is split by concern: frame (mainwindow.cpp), data entry
 // (mainwindow_dateneingabe.cpp), test choice and sequencing (mainwindow_ablauf.cpp),
-// language, hints, settings and info (mainwindow_sprache.cpp).
+// the result page (mainwindow_auswertung.cpp), language, hints, settings and info
+// (mainwindow_sprache.cpp).
 class MainWindow : public QMainWindow
 {
     Q_OBJECT
@@ -78,6 +79,8 @@ private slots:
     void on_pushButton_Abbruch_clicked();
     void on_toolButton_auswertungschliessen_clicked();
     void on_pushButtonHinwExtendWeiter_clicked();
+    void on_toolButtonOrdnerOeffnen_clicked();
+    void on_toolButtonAndererOrdner_clicked();
     void AuswertungStarten();
     void ErgebnisAnzeigen();
     void ExtendedtestAblauf();
@@ -149,6 +152,16 @@ private:
     // From the start until the report is shown.
     bool untersuchungImGange() const;
 
+    // Result page.
+    // Shows where the PDF is, or that it is not saved, with the matching button; hides both without a report.
+    void SpeicherortZeigen();
+    // Shows the report picture no wider than the page, so that it never scrolls sideways.
+    void BerichtEinpassen();
+    // Whether the result page may close: asks first when its report is not saved and the close button was pressed.
+    bool OhnePdfSchliessenBestaetigt();
+    // Whether a report may go: asks first when it is not saved.
+    bool BerichtDarfWeg();
+
     // Language.
     void SpracheWechseln(QString sprache);
     void TexteErneuern();
@@ -183,4 +196,6 @@ private:
     QTimer* extendedTakt;
     // The evaluation, once the result page has shown that it is being calculated.
     QTimer* auswertungsTakt;
+    // Fits the report picture again whenever the result page's view changes its size.
+    QObject* berichtEinpasser = nullptr;
 };

@@ -533,10 +533,13 @@ void MainWindow::ErgebnisAnzeigen()
         return;
     }
     ergebnis = new Ergebnis(this, ui->labelSvg, db);
+    SpeicherortZeigen();
 }
 
 void MainWindow::on_toolButton_auswertungschliessen_clicked()
 {
+    if (!OhnePdfSchliessenBestaetigt())
+        return;
     if (ergebnis) {
         qDebug() << "Ergebnis löschen";
         delete ergebnis;
@@ -556,6 +559,7 @@ void MainWindow::on_toolButton_auswertungschliessen_clicked()
     extendedTakt->stop();
     auswertungsTakt->stop();
     untersuchungLaeuftSetzen(false);
+    SpeicherortZeigen();
 }
 
 void MainWindow::untersuchungLaeuftSetzen(bool laeuft)

@@ -65,6 +65,8 @@ QMap<QString, QString> Datenbank::Patientendaten(int ID)
     const QString geburtsdatum = text(query, "Geburtsdatum");
     const QString geschlecht = text(query, "Geschlecht");
     daten.insert(QStringLiteral("Name"), text(query, "Vorname") + QLatin1Char(' ') + text(query, "Name"));
+    daten.insert(QStringLiteral("Vorname"), text(query, "Vorname"));
+    daten.insert(QStringLiteral("Nachname"), text(query, "Name"));
     daten.insert(QStringLiteral("Geburtsdatum"), geburtsdatum);
     daten.insert(QStringLiteral("Geschlecht"), geschlecht);
     daten.insert(QStringLiteral("Geburtsname"), text(query, "Geburtsname"));
@@ -101,6 +103,8 @@ QMap<QString, QString> Datenbank::Untersucherdaten(int ID)
         return daten;
 
     daten.insert(QStringLiteral("UName"), text(query, "Vorname") + QLatin1Char(' ') + text(query, "Name"));
+    daten.insert(QStringLiteral("UVorname"), text(query, "Vorname"));
+    daten.insert(QStringLiteral("UNachname"), text(query, "Name"));
     daten.insert(QStringLiteral("Bemerkung"), text(query, "Bemerkung"));
     return daten;
 }

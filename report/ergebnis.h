@@ -4,8 +4,10 @@
 
 #include <QByteArray>
 #include <QDomDocument>
+#include <QJsonObject>
 #include <QList>
 #include <QObject>
+#include <QPixmap>
 #include <QString>
 #include <QStringList>
 #include <QVector>
@@ -32,7 +34,8 @@ struct PerzentilDaten {
 
 // The result report of the current examination: fills the SVG templates, draws the percentile chart,
 // writes the PDF into the documents folder and shows the report in a label. All work happens in the
-// constructor; afterwards the object only keeps the SVG of every section.
+// constructor; afterwards the object keeps the SVG of every section, the PDF and the picture, so that
+// a PDF that could not be saved can still be saved elsewhere.
 class Ergebnis : public QObject
 {
     Q_OBJECT
@@ -40,6 +43,16 @@ class Ergebnis : public QObject
 public:
     Ergebnis(QObject* parent, QLabel* label, Datenbank* DB);
     ~Ergebnis() override;
+
+    // "Duftlotse" and the version: the PDF's creator and the generator of its results.
+    static QString Erzeuger();
+    // Path of the saved PDF; empty while it is not saved.
+    QString pdfPfad() const;
+    // The screen picture at its full size.
+    const QPixmap& bild() const;
+    // Saves the PDF in `ordner` under the first free name. On failure the examiner is told where it failed and
+    // may choose another folder, as often as it fails.
+    void PdfAblegen(QString ordner);
 
     // Template pixels per printer device unit in the PDF.
     static constexpr double Skalierung = 65.0;
@@ -60,6 +73,8 @@ public:
     static void traverseXML_FarbeSetzen(QDomNode& node, const QString& Marker, const QString& Farbe, bool aus);
     static void TextSetzen(QDomDocument doc, const QString& ID, const QString& Text);
     static void traverseXML_TextSetzen(QDomNode& node, const QString& ID, const QString& Text);
+    // The text of the first text target `ID`; empty when there is none.
+    static QString TextVon(const QDomDocument& doc, const QString& ID);
     static QString AlternativText(QString erg, bool alt);
 
     void Perzentile_zeichnen(QVector<TestErgebnis> testergebnisse);
@@ -72,8 +87,11 @@ public:
     static bool neueSeite(double starthoehe);
     // Folder for the PDF: the first documents location, else the home folder.
     static QString Berichtsordner(const QStringList& dokumentenorte);
-    // Path of the PDF in `ordner`, named after the person code.
+    // First free path in `ordner` for the PDF named after the person code: "<code>.pdf", else "<code> (2).pdf", ...
     static QString PdfDateiname(const QString& ordner, const QString& personencode);
+    // Index of the age band of the 10th percentile that holds the patient's age; -1 when none does or the chart
+    // has too few bands for a point.
+    static int Altersband(const PerzentilDaten& daten);
 
     Datenbank* db = nullptr; // not owned
     double MaxErgebnis = 0; // total score of the examination, placed in the chart
@@ -84,9 +102,22 @@ public:
     QByteArray svgdatenSchwelle;
     QByteArray svgdatenDiskrimination;
     QByteArray svgdatenPerzentile;
+    // The results as ergebnis.json inside the PDF carries them; empty when there is nothing to report.
+    QJsonObject befund;
+    // Title of the PDF: the header's heading and the person code.
+    QString dokumentTitel;
 
 private:
+    bool PdfSpeichern(const QString& ordner);
     static bool VorlageLaden(const QString& name, QDomDocument* doc);
     static int StifteEintragen(
         const QString& vorlage, TestArt art, QByteArray* svgdaten, const QVector<TestErgebnis>& testgebnisse);
+    void BefundEintragen(const QMap<QString, QString>& patient, const QMap<QString, QString>& untersucher,
+        const TestErgebnisse& ergebnisse, const QDomDocument& kopf, const QString& urteil);
+
+    QString personencode;
+    QByteArray pdf;
+    QString m_pdfPfad;
+    QString versuchterPfad; // of the last failed save, for the message
+    QPixmap m_bild;
 };

@@ -1,6 +1,8 @@
 // The per-test sections: which answer was given on which side, and whether it was right.
 #include "ergebnis.h"
 
+#include <QRegularExpression>
+
 namespace
 {
 
@@ -35,6 +37,34 @@ void punktSetzen(QDomDocument& doc, const Seite& seite, int StiftNr)
     Ergebnis::FarbeSetzen(doc, id, seite.farbe, false);
 }
 
+void punktzellenSammeln(const QDomElement& element, const QString& buchstaben, QStringList& ids)
+{
+    static const QRegularExpression punkt(QStringLiteral("^([LRB])Punkt\\d+$"));
+    const QString id = element.attribute(QStringLiteral("id"));
+    const QRegularExpressionMatch m = punkt.match(id);
+    if (m.hasMatch() && buchstaben.contains(m.captured(1)))
+        ids.append(id);
+    for (QDomElement kind = element.firstChildElement(); !kind.isNull(); kind = kind.nextSiblingElement())
+        punktzellenSammeln(kind, buchstaben, ids);
+}
+
+// A side that was not tested shows "–" in its point cells, as the header does, not a row of zeros that reads as
+// a failed test.
+void ungetesteteSeiten(QDomDocument& doc, TestArt art, const QVector<TestErgebnis>& testgebnisse)
+{
+    QString buchstaben = QStringLiteral("LRB");
+    for (const TestErgebnis& ergebnis : testgebnisse) {
+        Seite seite;
+        if (ergebnis.testArt == art && seiteVon(ergebnis.nase, &seite))
+            buchstaben.remove(seite.buchstabe);
+    }
+    QStringList ids;
+    if (!buchstaben.isEmpty())
+        punktzellenSammeln(doc.documentElement(), buchstaben, ids);
+    for (const QString& id : qAsConst(ids))
+        Ergebnis::TextSetzen(doc, id, QStringLiteral("–"));
+}
+
 } // namespace
 
 int Ergebnis::StifteEintragen(
@@ -64,6 +94,7 @@ int Ergebnis::StifteEintragen(
                 punktSetzen(doc, seite, stift.StiftNr);
         }
     }
+    ungetesteteSeiten(doc, art, testgebnisse);
     anhaengen(doc, svgdaten);
     return 1;
 }
@@ -97,6 +128,7 @@ int Ergebnis::ErgebnisEintragenDiskrimination(QByteArray* svgdaten, QVector<Test
                 punktSetzen(doc, seite, stift.StiftNr);
         }
     }
+    ungetesteteSeiten(doc, Diskriminationstest, testgebnisse);
     anhaengen(doc, svgdaten);
     return 1;
 }

@@ -47,6 +47,24 @@ void farbeWandern(const QDomNode& node, const QString& Marker, const QRegularExp
     }
 }
 
+// The first text target `ID` below or at `element`, in document order; a null string when there is none.
+QString textVon(const QDomElement& element, const QString& ID)
+{
+    if (element.attribute(QStringLiteral("id")) == ID) {
+        QDomNode kind = element;
+        while (kind.isElement())
+            kind = kind.firstChild();
+        if (kind.isText())
+            return kind.nodeValue();
+    }
+    for (QDomElement k = element.firstChildElement(); !k.isNull(); k = k.nextSiblingElement()) {
+        const QString text = textVon(k, ID);
+        if (!text.isNull())
+            return text;
+    }
+    return QString();
+}
+
 } // namespace
 
 QString Ergebnis::VorlagenPfad(const QString& name)
@@ -124,6 +142,11 @@ void Ergebnis::traverseXML_TextSetzen(QDomNode& node, const QString& ID, const Q
         traverseXML_TextSetzen(zeiger, ID, Text);
         zeiger = zeiger.nextSibling();
     }
+}
+
+QString Ergebnis::TextVon(const QDomDocument& doc, const QString& ID)
+{
+    return textVon(doc.documentElement(), ID);
 }
 
 QString Ergebnis::AlternativText(QString erg, bool alt)

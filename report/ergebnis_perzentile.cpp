@@ -5,6 +5,7 @@
 
 #include <QBuffer>
 #include <QDate>
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QSvgGenerator>
 
@@ -62,6 +63,25 @@ void Ergebnis::Perzentile_zeichnen(QVector<TestErgebnis> testergebnisse)
             QDate::currentDate());
     daten.ergebnis = MaxErgebnis;
     svgdatenPerzentile = PerzentilenSvg(daten);
+    const int band = Altersband(daten);
+    if (band >= 0 && !befund.isEmpty())
+        befund.insert(QStringLiteral("ageBand"), daten.kurven[0].alter.at(band));
+}
+
+int Ergebnis::Altersband(const PerzentilDaten& daten)
+{
+    const QStringList& baender = daten.kurven[0].alter;
+    if (baender.size() < 2 || daten.Jahre < 0)
+        return -1;
+    for (int j = 0; j < baender.size(); ++j) {
+        int von = 0;
+        int bis = 0;
+        if (!altersband(baender.at(j), &von, &bis))
+            return -1;
+        if (von <= daten.Jahre && daten.Jahre <= bis)
+            return j;
+    }
+    return -1;
 }
 
 QByteArray Ergebnis::PerzentilenSvg(const PerzentilDaten& daten)
@@ -84,7 +104,8 @@ QByteArray Ergebnis::PerzentilenSvg(const PerzentilDaten& daten)
     // Zones, each later one covering the earlier ones and their labels.
     const double normhoehe = hoehe(daten.normal);
     p.fillRect(QRectF(5, 0, 100, 100), Qt::lightGray);
-    p.fillRect(QRectF(5, 0, 100, int(normhoehe)), Qt::white);
+    // Exactly up to the norm: a score equal to it is normal, as the verdict says.
+    p.fillRect(QRectF(5, 0, 100, normhoehe), Qt::white);
     p.drawText(QPointF(40, int(normhoehe - 3)), tr("Normosmie"));
     if (daten.anosmie != 0) {
         const double h = daten.anosmie * 100 / gesamt;
@@ -142,21 +163,18 @@ QByteArray Ergebnis::PerzentilenSvg(const PerzentilDaten& daten)
             p.drawText(QPointF(vorher.x() - 5, int(vorher.y() + 2)), kurve.PName);
         }
 
-        // The patient's point in the band of the patient's age.
-        if (daten.Jahre >= 0) {
-            for (int j = 0; j < zehn.alter.size(); ++j) {
-                int von = 0;
-                int bis = 0;
-                if (!altersband(zehn.alter.at(j), &von, &bis))
-                    break;
-                if (von <= daten.Jahre && daten.Jahre <= bis) {
-                    const QPointF punkt(5 + j * 100.0 / spalten, hoehe(daten.ergebnis));
-                    p.setPen(QPen(Qt::darkRed, 3));
-                    p.drawPoint(punkt);
-                    p.drawText(QPointF(punkt.x() + 3, int(punkt.y())), tr("Ergebnis"));
-                    break;
-                }
-            }
+        // The patient's point in the band of the patient's age. Its label stands beside it on the side away from the
+        // score labels where there is room, and above the age labels.
+        const int altersband = Altersband(daten);
+        if (altersband >= 0) {
+            const QPointF punkt(5 + altersband * 100.0 / spalten, hoehe(daten.ergebnis));
+            p.setPen(QPen(Qt::darkRed, 3));
+            p.drawPoint(punkt);
+            const QString text = tr("Ergebnis");
+            const QFontMetricsF masse(p.font(), p.device());
+            const double breite = masse.horizontalAdvance(text);
+            const double x = punkt.x() + 3 + breite <= 105 ? punkt.x() + 3 : punkt.x() - 3 - breite;
+            p.drawText(QPointF(x, qBound(masse.ascent(), punkt.y(), 100 - masse.descent())), text);
         }
     }
     p.end();

@@ -279,7 +279,71 @@ void wandern(const QDomElement& element, const Stil& geerbt, const QTransform& e
     }
 }
 
+// The style an element has from its ancestors and itself.
+Stil stilAn(const QDomElement& element)
+{
+    QVector<QDomElement> kette;
+    for (QDomNode n = element; n.isElement(); n = n.parentNode())
+        kette.prepend(n.toElement());
+    Stil s;
+    for (const QDomElement& e : qAsConst(kette))
+        s = stilVon(e, s);
+    return s;
+}
+
+void felderSammeln(const QDomElement& element, QVector<QDomElement>& felder)
+{
+    if (element.hasAttribute(QStringLiteral("data-breite")))
+        felder.append(element);
+    for (QDomElement kind = element.firstChildElement(); !kind.isNull(); kind = kind.nextSiblingElement())
+        felderSammeln(kind, felder);
+}
+
 } // namespace
+
+void SvgSeite::FelderEinpassen(QDomDocument& doc)
+{
+    QVector<QDomElement> felder;
+    felderSammeln(doc.documentElement(), felder);
+    for (QDomElement& feld : felder) {
+        QDomNode text = feld;
+        while (text.isElement())
+            text = text.firstChild();
+        if (!text.isText())
+            continue;
+        const Stil stil = stilAn(feld);
+        Text muster;
+        muster.schrift = schriftVon(stil);
+        muster.groesse = stil.groesse;
+        const QFontMetricsF masse(feineSchrift(muster));
+        const double breite = feld.attribute(QStringLiteral("data-breite")).toDouble() * feinheit;
+        const int erlaubt = qMax(1, feld.attribute(QStringLiteral("data-zeilen")).toInt());
+
+        static const QRegularExpression umbruch(QStringLiteral("\\r\\n|\\r|\\n"));
+        QStringList zeilen = text.nodeValue().split(umbruch);
+        if (erlaubt == 1)
+            zeilen = QStringList { zeilen.join(QLatin1Char(' ')) };
+        while (zeilen.size() > 1 && zeilen.last().trimmed().isEmpty())
+            zeilen.removeLast();
+        const bool mehr = zeilen.size() > erlaubt;
+        zeilen = zeilen.mid(0, erlaubt);
+        if (mehr)
+            zeilen.last() = zeilen.last().simplified() + QStringLiteral("…");
+        for (QString& zeile : zeilen)
+            zeile = masse.elidedText(zeile.simplified(), Qt::ElideRight, breite);
+        text.setNodeValue(zeilen.first());
+
+        const QDomElement erste = feld.firstChildElement(QStringLiteral("tspan"));
+        const double y
+            = ersteZahl(erste.attribute(QStringLiteral("y")), ersteZahl(feld.attribute(QStringLiteral("y")), 0));
+        for (int i = 1; i < zeilen.size() && !erste.isNull(); ++i) {
+            QDomElement weitere = erste.cloneNode(false).toElement();
+            weitere.setAttribute(QStringLiteral("y"), y + i * masse.lineSpacing() / feinheit);
+            weitere.appendChild(doc.createTextNode(zeilen.at(i)));
+            feld.appendChild(weitere);
+        }
+    }
+}
 
 SvgSeite::SvgSeite(const QByteArray& svg)
 {

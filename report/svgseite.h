@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QColor>
+#include <QDomDocument>
 #include <QFont>
 #include <QPointF>
 #include <QRectF>
@@ -45,6 +46,11 @@ public:
     const QVector<Text>& texte() const;
     // Draws the document into `ziel`, mapping its view box onto it.
     void zeichnen(QPainter& painter, const QRectF& ziel) const;
+
+    // Fits the filled-in texts of a template to their fields, measured in the font they are drawn in. A text with
+    // data-breite (the field's width in its user units) wider than that is elided with "…"; with data-zeilen it
+    // keeps up to that many of its lines, each a line lower, and the last ends in "…" when more lines follow.
+    static void FelderEinpassen(QDomDocument& doc);
 
 private:
     std::unique_ptr<QSvgRenderer> renderer;

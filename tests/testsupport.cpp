@@ -1,10 +1,14 @@
 #include "testsupport.h"
 
+#include "ergebnis.h"
+
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
+#include <QDialogButtonBox>
 #include <QElapsedTimer>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMap>
@@ -88,6 +92,42 @@ std::shared_ptr<GeseheneBox> answerNextMessageBoxSeen(const QString& buttonText,
     auto gesehen = std::make_shared<GeseheneBox>();
     QTimer::singleShot(0, [=] { tryAnswer(buttonText, gesehen, holdMs, 500); });
     return gesehen;
+}
+
+namespace
+{
+void tryFolder(const QString& folder, const std::shared_ptr<bool>& beantwortet, int attemptsLeft)
+{
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        auto* dialog = qobject_cast<QFileDialog*>(w);
+        if (!dialog || !dialog->isVisible())
+            continue;
+        bool fingergerecht = true;
+        for (QAbstractButton* b : dialog->findChild<QDialogButtonBox*>()->buttons())
+            fingergerecht = fingergerecht && b->height() >= smallestButton;
+        dialog->selectFile(folder);
+        // Its own accept() checks the folder as a press on its button does.
+        static_cast<QDialog*>(dialog)->accept();
+        *beantwortet = fingergerecht;
+        return;
+    }
+    if (attemptsLeft > 0)
+        QTimer::singleShot(10, [=] { tryFolder(folder, beantwortet, attemptsLeft - 1); });
+}
+} // namespace
+
+std::shared_ptr<bool> answerNextFolderDialog(const QString& folder)
+{
+    auto beantwortet = std::make_shared<bool>(false);
+    QTimer::singleShot(0, [=] { tryFolder(folder, beantwortet, 500); });
+    return beantwortet;
+}
+
+std::shared_ptr<bool> answerNextMessageBox(const QString& buttonText)
+{
+    auto gesehen = answerNextMessageBoxSeen(buttonText);
+    // Aliases the flag inside the shared record, so both live as long as either is held.
+    return std::shared_ptr<bool>(gesehen, &gesehen->beantwortet);
 }
 
 QString ausgabe(const QString& programm, const QStringList& argumente)
@@ -316,10 +356,15 @@ void Untersuchung::diskrimination(int treffer) const
 
 QString Untersuchung::bericht(const QString& code) const
 {
-    const QString pdf = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) + '/' + code + ".pdf";
+    auto* gespeichert = x<QLabel>(QStringLiteral("labelGespeichert"));
+    [&] { QTRY_VERIFY_WITH_TIMEOUT(gespeichert->isVisible(), 15000); }();
+    // The page tells where the report is, with a way to its folder.
+    const QString pdf = w->findChild<Ergebnis*>()->pdfPfad();
     [&] {
-        QTRY_VERIFY_WITH_TIMEOUT(
-            QFile::exists(pdf) && !x<QLabel>(QStringLiteral("labelSvg"))->pixmap(Qt::ReturnByValue).isNull(), 15000);
+        QVERIFY2(QFileInfo(pdf).fileName().startsWith(code)
+                && gespeichert->text().remove(QChar(0x200B)).endsWith(QDir::toNativeSeparators(pdf))
+                && x(QStringLiteral("toolButtonOrdnerOeffnen"))->isVisible(),
+            qPrintable(gespeichert->text()));
     }();
     return pdfText(pdf);
 }

@@ -49,6 +49,10 @@ struct GeseheneBox {
 // Once the caller lets go of the result, it stops looking.
 std::shared_ptr<GeseheneBox> answerNextMessageBoxSeen(const QString& buttonText, int holdMs = 0);
 
+// Answers the next folder dialog with `folder`, as answerNextMessageBox does; the flag turns true once
+// the dialog was seen with its answer buttons at a finger's size and answered.
+std::shared_ptr<bool> answerNextFolderDialog(const QString& folder);
+
 // What a program writes to its standard output (poppler's pdfinfo, pdftotext).
 QString ausgabe(const QString& programm, const QStringList& argumente);
 
@@ -194,7 +198,7 @@ public:
     void schwelle(const QString& folge) const;
     // Sixteen triplets: the first `treffer` with the green cap, the rest with the red one.
     void diskrimination(int treffer) const;
-    // Waits for the report and returns the text of its PDF.
+    // Waits for the report, checks that the page shows where it is saved, and returns the text of its PDF.
     QString bericht(const QString& code = QStringLiteral("P-0042")) const;
     // Closing the result page discards the examination and keeps the examiner.
     void schliessen() const;

@@ -5,10 +5,18 @@
 #include "ergebnis.h"
 
 #include <QDir>
+#include <QImage>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QLabel>
 #include <QLocale>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTranslator>
+
+#include <csignal>
+#include <sys/resource.h>
 
 using Baustein = int (*)(QByteArray*, QVector<TestErgebnis>);
 Q_DECLARE_METATYPE(Baustein)
@@ -58,7 +66,8 @@ private slots:
             << &Ergebnis::ErgebnisEintragenScreening
             << lauf(Screening12, 0, { { 2, { "Orange", "Brombeere", "Erdbeere" }, 3, 3 } })
             << QStringList { "Stift2.1 =Orange", "Stift2.3 fill:#00FF00", "LStift2.3 opacity:1", "LStift2.1 opacity:0",
-                   "RStift2.3 opacity:0", "LPunkt2 =1", "LPunkt2 fill:#0000FF", "RPunkt2 =0" };
+                   "RStift2.3 opacity:0", "LPunkt2 =1", "LPunkt2 fill:#0000FF", "LPunkt1 =0", "RPunkt2 =–",
+                   "BPunkt12 =–" };
         QTest::newRow("identification, both sides right; side 3 marks nothing")
             << &Ergebnis::ErgebnisEintragenIdentifikation
             << lauf(Identifikationstest_blau, 2, { { 16, { "a", "b" }, 2, 2 } })
@@ -69,7 +78,7 @@ private slots:
             << &Ergebnis::ErgebnisEintragenDiskrimination
             << lauf(Diskriminationstest, 1, { { 5, {}, 1, 1 } }) + lauf(Diskriminationstest, 0, { { 1, {}, 1, 0 } })
             << QStringList { "RStift5.2 opacity:1", "RStift5.1 opacity:0", "RPunkt5 =1", "RPunkt5 fill:#FF0000",
-                   "LStift1.1 opacity:1", "LStift1.2 opacity:0", "LPunkt1 =0" };
+                   "LStift1.1 opacity:1", "LStift1.2 opacity:0", "LPunkt1 =0", "RPunkt16 =0", "BPunkt16 =–" };
         QTest::newRow("threshold, repeated triplet and a reversal; the right side starts afresh")
             << &Ergebnis::ErgebnisEintragenSchwelle
             << lauf(Schwellentest, 0, {}, { { 0, 6, true }, { 0, 6, true }, { 1, 7, false } })
@@ -150,58 +159,168 @@ private slots:
                     .contains(QRegularExpression("Pages: +1\\n")));
     }
 
-    // A failure is never silent, keeps an earlier report and leaves nothing behind; each row has its own folder.
+    // A failure is never silent, never replaces or cuts short a report, leaves no draft and offers another folder;
+    // a second report for the same code goes beside the first. Each row has its own documents folder.
     void pdf_data()
     {
-        QTest::addColumn<QString>("vorher"); // what stands at the report's place, in Documents
-        QTest::addColumn<bool>("gespeichert");
-        QTest::addColumn<QString>("code");
+        QTest::addColumn<QString>("vorher"); // in Documents: "datei" an earlier report; Documents "blockiert" by a file
+        QTest::addColumn<bool>("voll"); // the disk fills up while the PDF is written
+        QTest::addColumn<QString>("antwort"); // to the failure message; empty: none comes
+        QTest::addColumn<QString>("gespeichert"); // below HOME; empty: not saved
+        QTest::addColumn<QStringList>("dateien"); // in Documents afterwards
 
-        QTest::newRow("documents folder missing: created") << "" << true << "JM-0815";
-        QTest::newRow("documents folder blocked by a file") << "blockiert" << false << "JM-0815";
-        QTest::newRow("earlier report replaced") << "datei" << true << "JM-0815";
-        // 246 characters + ".pdf" fit a file name; a temporary name beside it does not.
-        QTest::newRow("earlier report kept when nothing fits beside it") << "datei" << false << QString(246, 'x');
+        QTest::newRow("documents folder missing: created") << "" << false << ""
+                                                           << "Documents/JM-0815.pdf" << QStringList { "JM-0815.pdf" };
+        QTest::newRow("second report beside the first")
+            << "datei" << false << ""
+            << "Documents/JM-0815 (2).pdf" << QStringList { "JM-0815 (2).pdf", "JM-0815.pdf" };
+        QTest::newRow("disk full") << "datei" << true << "OK"
+                                   << "" << QStringList { "JM-0815.pdf" };
+        QTest::newRow("folder blocked, another one chosen") << "blockiert" << false << "Anderen Ordner wählen…"
+                                                            << "anders/JM-0815.pdf" << QStringList();
     }
 
     void pdf()
     {
         QFETCH(QString, vorher);
-        QFETCH(bool, gespeichert);
-        QFETCH(QString, code);
+        QFETCH(bool, voll);
+        QFETCH(QString, antwort);
+        QFETCH(QString, gespeichert);
+        QFETCH(QStringList, dateien);
 
-        const QString pdf = dokumente + QLatin1Char('/') + code + QStringLiteral(".pdf");
+        const QString anders = testsupport::homePath() + QStringLiteral("/anders");
         const QByteArray alt("frühere Fassung");
         QFile::remove(dokumente);
-        QVERIFY(QDir(dokumente).removeRecursively() && (vorher != QLatin1String("datei") || QDir().mkpath(dokumente)));
-        QFile datei(vorher == QLatin1String("blockiert") ? dokumente : pdf);
+        QVERIFY(QDir(dokumente).removeRecursively() && QDir(anders).removeRecursively() && QDir().mkpath(anders));
+        QVERIFY(vorher != QLatin1String("datei") || QDir().mkpath(dokumente));
+        QFile datei(dokumente + (vorher == QLatin1String("blockiert") ? QString() : QStringLiteral("/JM-0815.pdf")));
         QVERIFY(vorher.isEmpty() || (datei.open(QIODevice::WriteOnly) && datei.write(alt) == alt.size()));
         datei.close();
 
-        beispiel::untersuchungSpeichern(*db, code);
-        const auto box = gespeichert ? nullptr : testsupport::answerNextMessageBoxSeen("OK");
+        beispiel::untersuchungSpeichern(*db);
+        const QString versucht = Ergebnis::PdfDateiname(dokumente, QStringLiteral("JM-0815"));
+        const auto box = testsupport::answerNextMessageBoxSeen(antwort);
+        const auto dialog = testsupport::answerNextFolderDialog(anders);
+        rlimit grenze {};
+        getrlimit(RLIMIT_FSIZE, &grenze);
+        const rlimit knapp { 2048, grenze.rlim_max };
+        QVERIFY(!voll || (signal(SIGXFSZ, SIG_IGN) != SIG_ERR && setrlimit(RLIMIT_FSIZE, &knapp) == 0));
         QLabel label;
         const Ergebnis bericht(nullptr, &label, db.get());
+        QVERIFY(setrlimit(RLIMIT_FSIZE, &grenze) == 0);
 
-        // The examiner sees the report in any case.
+        // The examiner sees the report in any case, and where it is.
         QCOMPARE(label.pixmap(Qt::ReturnByValue).width(), 1015);
-        QCOMPARE(QDir(dokumente).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
-            vorher == QLatin1String("blockiert") ? QStringList() : QStringList { code + QStringLiteral(".pdf") });
-        if (!gespeichert) {
-            QVERIFY(box->beantwortet && box->fingergerecht);
-            QCOMPARE(box->text, QStringLiteral("Der Bericht konnte nicht als PDF gespeichert werden:\n") + pdf);
-            QVERIFY(vorher != QLatin1String("datei") || (datei.open(QIODevice::ReadOnly) && datei.readAll() == alt));
-            return;
+        QCOMPARE(bericht.pdfPfad(), gespeichert.isEmpty() ? QString() : testsupport::homePath() + '/' + gespeichert);
+        QCOMPARE(QDir(dokumente).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), dateien);
+        QCOMPARE(box->beantwortet, !antwort.isEmpty());
+        QCOMPARE(*dialog, antwort.startsWith(QStringLiteral("Anderen")));
+        QVERIFY(antwort.isEmpty()
+            || (box->fingergerecht
+                && box->text.remove(QChar(0x200B))
+                    == QStringLiteral("Der Bericht konnte nicht als PDF gespeichert werden:\n") + versucht));
+        QVERIFY(vorher != QLatin1String("datei") || (datei.open(QIODevice::ReadOnly) && datei.readAll() == alt));
+        QVERIFY(gespeichert.isEmpty() || QFileInfo(bericht.pdfPfad()).size() > 10000);
+    }
+
+    // The PDF as printed: real text, its title, the legend only with decongestion, long entries cut inside their
+    // fields, nothing near the paper's edge, and attached the results with every number the header prints.
+    void inhalt_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<bool>("einzeln"); // a discrimination test on the right only, with long entries
+        QTest::addColumn<QStringList>("texte"); // the PDF's title first, then texts of its pages
+        QTest::addColumn<bool>("legende"); // the decongestion legend
+
+        QTest::newRow("extended, German")
+            << "de_DE" << false
+            << QStringList { "Riechtest – Befundbericht – JM-0815", "Jörg Müller", "*14.03.1961", "Gewürznelke",
+                   "Normosmie", "61-70", "* mit Abschwellung" }
+            << true;
+        QTest::newRow("extended, English")
+            << "en_US" << false << QStringList { "Smell test report – JM-0815", "* after decongestion" } << true;
+        QTest::newRow("right only, English")
+            << "en_US" << true
+            << QStringList { "Smell test report – E-7", "Hohenzollern… Examiner: Erika Prüfer",
+                   "Comment: erste Zeile zweite Zeile… Test" }
+            << false;
+    }
+
+    void inhalt()
+    {
+        QFETCH(QString, locale);
+        QFETCH(bool, einzeln);
+        QFETCH(QStringList, texte);
+        QFETCH(bool, legende);
+
+        QFile::remove(dokumente); // left blocked by the last row above
+        QLocale::setDefault(QLocale(locale));
+        if (einzeln) {
+            db->PatientSpeichern("Maximiliane Theodora Wilhelmine", "von Hohenzollern-Sigmaringen-Auerbach",
+                "01.02.1950", "female", "", "E-7", "", "", "", "");
+            db->UntersucherSpeichern("Erika", "Prüfer", "erste Zeile\nzweite Zeile\ndritte Zeile");
+            db->TestLaden(Diskriminationstest);
+            db->TestStartSpeichern("Diskriminationstest", 1, 0);
+            db->DiskriminationSpeicher(QByteArray(16, 1));
+        } else {
+            beispiel::untersuchungSpeichern(*db);
         }
-        // Every section with real text, the chart on a second page, in a small file.
+        const Ergebnis bericht(nullptr, nullptr, db.get());
+        QLocale::setDefault(QLocale(QStringLiteral("de_DE")));
+        const QString pdf = bericht.pdfPfad();
         const QString info = testsupport::ausgabe("pdfinfo", { pdf });
-        QVERIFY2(info.contains("(A4)") && info.contains(QRegularExpression("Pages:\\s+2\\n")), qPrintable(info));
+        QVERIFY2(info.contains("Title:           " + texte.takeFirst() + "\n") && info.contains("(A4)")
+                && info.contains(QRegularExpression("Creator: +Duftlotse \\d+\\.\\d+\\n"))
+                && info.contains(QRegularExpression(einzeln ? "Pages: +1\\n" : "Pages: +2\\n")),
+            qPrintable(info));
         const QString text = testsupport::pdfText(pdf);
-        for (const char* gesucht :
-            { "Jörg Müller", "*14.03.1961", "38.50", "Punktwert: 38.5 (Grenzwert: 30.75) - Normalbefund",
-                "Schwellentest", "Diskriminationstest", "Gewürznelke", "Normosmie", "61-70" })
-            QVERIFY2(text.contains(QString::fromUtf8(gesucht)), gesucht);
-        QVERIFY2(QFileInfo(pdf).size() < 300 * 1024, qPrintable(QString::number(QFileInfo(pdf).size())));
+        for (const QString& gesucht : qAsConst(texte))
+            QVERIFY2(text.contains(gesucht), qPrintable(gesucht + " in " + text));
+        QCOMPARE(text.contains("decongestion") || text.contains("Abschwellung"), legende);
+        QVERIFY(!text.contains("dritte") && QFileInfo(pdf).size() < 300 * 1024);
+
+        // Nothing within 5 mm (14 pixels at 72 dpi) of the edge of any page.
+        QTemporaryDir bilder;
+        testsupport::ausgabe("pdftoppm", { "-r", "72", "-gray", "-png", pdf, bilder.path() + "/s" });
+        for (const QString& seite : QDir(bilder.path()).entryList({ "*.png" })) {
+            const QImage bild(bilder.filePath(seite));
+            const QRect innen = bild.rect().adjusted(14, 14, -14, -14);
+            for (int y = 0; y < bild.height(); ++y)
+                for (int x = 0; x < bild.width(); ++x)
+                    QVERIFY2(innen.contains(x, y) || qGray(bild.pixel(x, y)) > 250,
+                        qPrintable(QStringLiteral("%1 at %2, %3").arg(seite).arg(x).arg(y)));
+        }
+
+        const QString json = bilder.filePath("ergebnis.json");
+        QVERIFY(testsupport::ausgabe("pdfdetach", { "-list", pdf }).contains("1: ergebnis.json"));
+        testsupport::ausgabe("pdfdetach", { "-save", "1", "-o", json, pdf });
+        QFile datei(json);
+        QVERIFY(datei.open(QIODevice::ReadOnly));
+        const QJsonObject befund = QJsonDocument::fromJson(datei.readAll()).object();
+        QDomDocument kopf;
+        QVERIFY(kopf.setContent(bericht.svgdaten));
+        const auto gedruckt = [&](const QString& id, const QJsonValue& wert) {
+            const QString zahl = !wert.isDouble() ? QStringLiteral("–") : QString::number(wert.toDouble(), 'f', 2);
+            QVERIFY2(Ergebnis::TextVon(kopf, id) == zahl, qPrintable(id + ": " + zahl));
+        };
+        QCOMPARE(befund.value("language").toString() + befund.value("patient")["code"].toString(),
+            locale.left(2) + (einzeln ? "E-7" : "JM-0815"));
+        const QJsonArray tests = befund.value("tests").toArray();
+        QCOMPARE(tests.size(), einzeln ? 1 : 3);
+        for (const QJsonValue& test : tests) {
+            const QString name = QStringList { "", "Screening", "Identifikation", "Schwelle", "Diskrimination" }.value(
+                test["kind"].toInt());
+            QCOMPARE(test["name"].toString(), Ergebnis::TextVon(kopf, "Test" + name));
+            SCHRITT(gedruckt("MaxErgebnis" + name, test["best"]));
+            SCHRITT(gedruckt("RefErgebnis" + name, test["reference"]));
+            for (const char* seite : { "left", "right", "bilateral" })
+                SCHRITT(gedruckt(
+                    QChar(seite[0]).toUpper() + QStringLiteral("Ergebnis") + name, test["sides"][seite]["score"]));
+        }
+        const QJsonObject urteil = befund.value("verdict").toObject();
+        SCHRITT(gedruckt("MaxErgebnisSumme", urteil["score"]));
+        SCHRITT(gedruckt("RefErgebnisSumme", urteil["cutoff"]));
+        QVERIFY(text.contains(urteil["text"].toString()));
     }
 };
 

@@ -4,6 +4,7 @@
 #include "svgseite.h"
 
 #include <QDir>
+#include <QTemporaryDir>
 
 Q_DECLARE_METATYPE(PerzentilDaten)
 
@@ -114,18 +115,49 @@ private slots:
         QCOMPARE(Ergebnis::AlternativText("x %?2a%?1b", false), QStringLiteral("x %?2a%?1b"));
     }
 
-    // The report goes home when there is no documents folder, never into a subfolder the person code names,
-    // and a section ending past 14 printer units sends the next one to a new page.
+    // The report goes home when there is no documents folder, and a section ending past 14 printer units sends the
+    // next one to a new page.
     void ablage()
     {
         QCOMPARE(Ergebnis::Berichtsordner({ "/a/Documents", "/b" }), QStringLiteral("/a/Documents"));
         QCOMPARE(Ergebnis::Berichtsordner({ "" }), QDir::homePath());
         QCOMPARE(Ergebnis::Berichtsordner({}), QDir::homePath());
-        QCOMPARE(Ergebnis::PdfDateiname("/d", " Ärzte-Nr_3.ß,^@={}[]~!?:&*\"|#%<>$'();`/\\  x "),
-            "/d/Ärzte-Nr_3.ß" + QString(29, QLatin1Char('_')) + "x.pdf");
-        QCOMPARE(Ergebnis::PdfDateiname("/d", "   "), QStringLiteral("/d/PdfFile.pdf"));
         QVERIFY(!Ergebnis::neueSeite(14));
         QVERIFY(Ergebnis::neueSeite(14.01));
+    }
+
+    // File names are never hidden, never a subfolder, never too long for a draft beside them, and never those of
+    // another report.
+    void dateiname_data()
+    {
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<QString>("name");
+
+        QTest::newRow("all unsafe") << " Ärzte-Nr_3.ß,^@={}[]~!?:&*\"|#%<>$'();`/\\  x "
+                                    << "Ärzte-Nr_3.ß" + QString(29, QLatin1Char('_')) + "x";
+        QTest::newRow("blanks") << "   "
+                                << "PdfFile";
+        QTest::newRow("leading dots") << "../x"
+                                      << "_x";
+        QTest::newRow("dots only") << "..."
+                                   << "PdfFile";
+        QTest::newRow("250 characters") << QString(250, 'x') << QString(120, 'x');
+        QTest::newRow("two-byte letters at the cut")
+            << "a" + QString(70, QChar(0xE4)) << "a" + QString(59, QChar(0xE4));
+        QTest::newRow("four-byte sign at the cut") << QString(118, 'x') + "😀x" << QString(118, 'x');
+    }
+
+    void dateiname()
+    {
+        QFETCH(QString, code);
+        QFETCH(QString, name);
+
+        QTemporaryDir ordner;
+        const QString stamm = ordner.path() + QLatin1Char('/') + name;
+        QCOMPARE(Ergebnis::PdfDateiname(ordner.path(), code), stamm + ".pdf");
+        for (const QString& vorhanden : { stamm + ".pdf", stamm + " (2).pdf" })
+            QVERIFY(QFile(vorhanden).open(QIODevice::WriteOnly));
+        QCOMPARE(Ergebnis::PdfDateiname(ordner.path(), code), stamm + " (3).pdf");
     }
 
     void perzentilen_data()
@@ -135,7 +167,7 @@ private slots:
         QTest::addColumn<QString>("werte"); // the score labels; none: no grid
         QTest::addColumn<QString>("punkt"); // the patient's point, 3 wide; empty: none
 
-        const QStringList zonen16 { "5 0 100 59", "5 93 100 6", "" };
+        const QStringList zonen16 { "5 0 100 59.375", "5 93 100 6", "" };
         const QString bis15 = QStringLiteral("1 2 3 4 5 6 7 8 9 10 11 12 13 14 15");
         QTest::newRow("scale 16, aged 40") << diagramm(40) << zonen16 << bis15 << "70.1667 48.5 3 3";
         QTest::newRow("aged exactly 55: 36-55") << diagramm(55) << zonen16 << bis15 << "70.1667 48.5 3 3";
@@ -146,7 +178,7 @@ private slots:
 
         QTest::newRow("scale 48 labelled in threes, supersmellers, aged 81: >81")
             << diagramm(81, { "5-10", "11-20", "21-30", "31-40", ">81" }, 48, 30.75, 16, 41.5)
-            << QStringList { "5 0 100 35", "5 66 100 33", "5 0 100 13.5417" }
+            << QStringList { "5 0 100 35.9375", "5 66 100 33", "5 0 100 13.5417" }
             << "3 6 9 12 15 18 21 24 27 30 33 36 39 42 45 48"
             << "103.5 48.5 3 3";
     }
@@ -189,6 +221,46 @@ private slots:
         QCOMPARE(texte.contains("10 #00ff00"), !werte.isEmpty());
         QCOMPARE(flaechen.value("#800000"), punkt);
         QCOMPARE(texte.contains("Ergebnis #800000"), !punkt.isEmpty());
+    }
+
+    // A score equal to the norm is normal on the chart as in the verdict; the point's label stays clear of the
+    // score labels (right of x 105) and the age labels (below y 100) wherever the point is.
+    void amNormwert_data()
+    {
+        QTest::addColumn<PerzentilDaten>("daten");
+
+        const QStringList baender { "5-15", "16-35", "36-55", ">55" };
+        QTest::newRow("screening 10 of 12, first band") << diagramm(10, baender, 12, 10, 1);
+        QTest::newRow("identification 11 of 16, last band") << diagramm(60, baender, 16, 11, 6);
+        QTest::newRow("threshold 6.5 of 16") << diagramm(40, baender, 16, 6.5, 1);
+        QTest::newRow("discrimination 10 of 16") << diagramm(20, baender, 16, 10, 6);
+        QTest::newRow("extended 30.75 of 48, last band") << diagramm(70, baender, 48, 30.75, 16);
+        QTest::newRow("0 at the bottom, last band") << diagramm(60, baender, 16, 0, 0);
+    }
+
+    void amNormwert()
+    {
+        QFETCH(PerzentilDaten, daten);
+        daten.ergebnis = daten.normal;
+
+        QDomDocument doc;
+        QVERIFY(doc.setContent(Ergebnis::PerzentilenSvg(daten)));
+        QMap<QString, QRectF> flaechen; // the first rectangle of each fill colour, the label's box as "Ergebnis"
+        QFont schrift(QStringLiteral("Noto Sans"));
+        schrift.setPixelSize(4);
+        const QFontMetricsF masse(schrift);
+        for (const QDomElement& e : elemente(doc.documentElement())) {
+            const QPointF p(e.attribute("x").toDouble(), e.attribute("y").toDouble());
+            if (e.tagName() == QLatin1String("rect")
+                && !flaechen.contains(e.parentNode().toElement().attribute("fill")))
+                flaechen[e.parentNode().toElement().attribute("fill")]
+                    = QRectF(p, QSizeF(e.attribute("width").toDouble(), e.attribute("height").toDouble()));
+            if (e.text() == QLatin1String("Ergebnis"))
+                flaechen["Ergebnis"]
+                    = QRectF(p - QPointF(0, masse.ascent()), QSizeF(masse.horizontalAdvance(e.text()), masse.height()));
+        }
+        QVERIFY(flaechen.value("#800000").center().y() <= flaechen.value("#ffffff").bottom() + 1e-9);
+        QVERIFY(QRectF(5, 0, 100, 100).contains(flaechen.value("Ergebnis")));
     }
 
     // Hidden texts are left out of the page, inherited attributes reach the text drawn.

@@ -59,6 +59,7 @@ private slots:
     void stillstand();
     void tippen_data();
     void tippen();
+    void ungespeichert();
     void kaputteDefinition();
 };
 
@@ -353,6 +354,49 @@ void TestPruefung::tippen()
     QCOMPARE(u.seite(), seite);
     QCOMPARE(u.zeilen(QStringLiteral("TestStift")), antworten);
     QCOMPARE(u.zeilen(QStringLiteral("Patient")), 1);
+}
+
+void TestPruefung::ungespeichert()
+{
+    // The documents folder is blocked by a file, so the report cannot be saved.
+    const QString dokumente = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    QFile sperre(dokumente);
+    QVERIFY(QDir(dokumente).removeRecursively() && sperre.open(QIODevice::WriteOnly));
+    const auto frei = qScopeGuard([&] { QVERIFY(sperre.remove() && QDir().mkpath(dokumente)); });
+    Untersuchung u(true);
+    u.patient();
+    u.starten(Screening12);
+    SCHRITT(u.seitenwahl(QStringLiteral("toolButtonLinks_2")));
+    SCHRITT(u.identifikation(12, [](int) { return 1; }));
+    SCHRITT(u.warten(QStringLiteral("page_Seitenwahl")));
+    const auto fehler = testsupport::answerNextMessageBoxSeen(QStringLiteral("OK"));
+    u.klicken(QStringLiteral("toolButtonNein"));
+    QTRY_VERIFY(fehler->beantwortet);
+    QTRY_VERIFY(u.x(QStringLiteral("toolButtonAndererOrdner"))->isVisible());
+    QCOMPARE(
+        u.x<QLabel>(QStringLiteral("labelGespeichert"))->text(), QStringLiteral("Der Bericht ist nicht gespeichert."));
+
+    // The close button stays in the window and outside the report's scroll area; nothing on the page is cut off.
+    auto* schliessen = u.x(QStringLiteral("toolButton_auswertungschliessen"));
+    for (const QSize groesse : { QSize(1113, 775), QSize(1024, 768) }) {
+        u.w->resize(groesse);
+        QTRY_COMPARE(u.w->size(), groesse);
+        QTRY_VERIFY(u.w->rect().contains(QRect(schliessen->mapTo(u.w.get(), QPoint()), schliessen->size())));
+        QVERIFY(!u.x(QStringLiteral("scrollArea"))->isAncestorOf(schliessen));
+        QCOMPARE(testsupport::layoutProblems(u.x(QStringLiteral("page_Auswertung"))), QStringList());
+    }
+
+    // Closing asks first: "Zurück" stays with the report, "Ohne PDF schließen" discards it.
+    SCHRITT(testsupport::clickAndAnswer(qobject_cast<QAbstractButton*>(schliessen), QStringLiteral("Zurück")));
+    QCOMPARE(u.seite(), QStringLiteral("page_Auswertung"));
+    // Closing the window asks the same, and "Zurück" keeps it.
+    const auto fenster = testsupport::answerNextMessageBoxSeen(QStringLiteral("Zurück"));
+    u.w->close();
+    QVERIFY(fenster->beantwortet && u.w->isVisible());
+    const auto frage = testsupport::answerNextMessageBoxSeen(QStringLiteral("Ohne PDF schließen"));
+    SCHRITT(u.schliessen());
+    QCOMPARE(frage->text, QStringLiteral("Der Bericht ist nicht gespeichert. Ohne PDF schließen?"));
+    QVERIFY(frage->beantwortet && frage->fingergerecht);
 }
 
 void TestPruefung::kaputteDefinition()

@@ -166,9 +166,9 @@ private slots:
 
         db->PatientSpeichern("Jörg", "Müller", geburtsdatum, "männlich", "Meier", "JM-0815", "Hauptstraße 1, Görlitz",
             "0351 123", "Nichtraucher", "keine");
-        QMap<QString, QString> erwartet { { "Name", "Jörg Müller" }, { "Geburtsdatum", geburtsdatum },
-            { "Geschlecht", "männlich" }, { "Geburtsname", "Meier" }, { "Personencode", "JM-0815" },
-            { "Adresse", "Hauptstraße 1, Görlitz" }, { "TelefonEmail", "0351 123" },
+        QMap<QString, QString> erwartet { { "Name", "Jörg Müller" }, { "Vorname", "Jörg" }, { "Nachname", "Müller" },
+            { "Geburtsdatum", geburtsdatum }, { "Geschlecht", "männlich" }, { "Geburtsname", "Meier" },
+            { "Personencode", "JM-0815" }, { "Adresse", "Hauptstraße 1, Görlitz" }, { "TelefonEmail", "0351 123" },
             { "Rauchgewohnheit", "Nichtraucher" }, { "Notiz", "keine" } };
         // No translator is installed here, so both age keys carry the German text.
         if (!alter.isEmpty()) {
@@ -177,7 +177,8 @@ private slots:
         }
         QCOMPARE(db->Patientendaten(0), erwartet);
         QCOMPARE(db->Untersucherdaten(0),
-            (QMap<QString, QString> { { "UName", "Erika Mustermann" }, { "Bemerkung", "HNO-Praxis" } }));
+            (QMap<QString, QString> { { "UName", "Erika Mustermann" }, { "UVorname", "Erika" },
+                { "UNachname", "Mustermann" }, { "Bemerkung", "HNO-Praxis" } }));
     }
 
     // Born on 29 February: in common years the birthday is reached on 1 March.

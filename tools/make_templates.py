@@ -30,10 +30,15 @@ QPainter::drawText and the remaining shapes with QSvgRenderer):
   itself (the rotated caption of the percentile frame, reading bottom to
   top).  Groups are not used, so no transform can reach a text from outside.
 * No dominant-baseline, textLength, CSS classes or <style> blocks.
+* A value text that the report fills from free entries carries
+  data-breite="W", the width in px its field has up to the next field or the
+  margin; the report elides a longer text with "…" in the text's own font.
+  The remark also carries data-zeilen="2": it keeps two lines, and the
+  layout leaves a line free below it.
 * Placeholders are never empty: "–" for values that may stay unfilled, "0"
   for the Punkt texts, "XX" for threshold cells, "*" for the asterisks.
 * Markers carry their visibility in their style: ticks and answer dots have
-  "opacity:1"; the header's asterisks and the German decongestion legend have
+  "opacity:1"; the header's asterisks and the decongestion legend have
   only "fill-opacity:1", which the report's plain "opacity:1" -> "opacity:0"
   text edit hides as well.  Ticks are black; answer dots carry their side's
   colour, so recolouring (which only touches black and white fills) keeps it.
@@ -155,7 +160,7 @@ class Svg:
         return TEXTS[key][self.lang]
 
     def text(self, x, y, content, size=15, bold=False, anchor="start", fill=INK, id=None, marker=False,
-             rotate=False):
+             rotate=False, width=None, lines=None):
         assert content.strip() and size >= 15
         style = "font-family:'Noto Sans';font-size:%spx;font-weight:%s;text-anchor:%s;fill:%s;fill-opacity:1" % (
             num(size), "bold" if bold else "normal", anchor, fill)
@@ -167,6 +172,10 @@ class Svg:
         if rotate:
             attrs.append(("transform", "rotate(-90 %s %s)" % (num(x), num(y))))
         attrs.append(("style", style))
+        if width:
+            attrs.append(("data-breite", num(width)))
+        if lines:
+            attrs.append(("data-zeilen", str(lines)))
         self.items.append("<text%s><tspan%s>%s</tspan></text>" % (attr_text(attrs), attr_text(pos), escape(content)))
 
     def rect(self, x, y, w, h, fill="none", stroke=None, width=1, rx=0):
@@ -223,9 +232,9 @@ def mm(px):
     return math.ceil(px / PX_PER_MM * 1e4) / 1e4
 
 
-def title_band(s, top, title, height=32):
+def title_band(s, top, title, height=32, id=None):
     s.rect(LEFT, top, RIGHT - LEFT, height, fill=BAND, rx=4)
-    s.text(LEFT + 12, top + height / 2 + 7, title, size=20, bold=True)
+    s.text(LEFT + 12, top + height / 2 + 7, title, size=20, bold=True, id=id)
 
 
 def side_legend(s, top, right, extra=None):
@@ -291,12 +300,14 @@ def tick_path(x, y):
 def kopf(lang):
     s = Svg(lang)
     de = lang == 0
-    title_band(s, 6, s.t("kopf_titel"))
+    title_band(s, 6, s.t("kopf_titel"), id="Titel")  # also the PDF's title
 
     # Patient block (left) and examination block (right).  The short patient values share
     # their rows with the examination block; address and phone come below it and may run
     # the full width.  English has one patient row less, so its third row stays empty.
     value_x = 175
+    block_x, block_value_x = 575, 715
+    gap = 15
     s.text(LEFT, 64, s.t("patient"), size=16, bold=True)
     s.line(LEFT, 71, 555, 71, stroke=RULE)
     rows = [("name", "Name"), ("geburt", "GeburtstagAlter" if de else "GeburtstagAlterGeschlecht"),
@@ -305,21 +316,20 @@ def kopf(lang):
         if id:
             y = 92 + 24 * i
             s.text(LEFT, y, s.t(label), fill=LABEL)
-            s.text(value_x, y, "–", id=id)
+            s.text(value_x, y, "–", id=id, width=(block_x - gap if i < 3 else RIGHT) - value_x)
 
-    block_x, block_value_x = 575, 715
     s.text(block_x, 64, s.t("untersuchung"), size=16, bold=True)
     s.line(block_x, 71, RIGHT, 71, stroke=RULE)
     for i, (label, id) in enumerate((("untersucher", "UName"), ("datum", "Datum"), ("nummer", "Untersuchungsnr"))):
         y = 92 + 24 * i
         s.text(block_x, y, s.t(label), fill=LABEL)
-        s.text(block_value_x, y, "–", id=id)
+        s.text(block_value_x, y, "–", id=id, width=RIGHT - block_value_x)
 
     s.text(LEFT, 212, s.t("bemerkung"), fill=LABEL)
-    s.text(value_x, 212, "–", id="Bemerkung")
+    s.text(value_x, 212, "–", id="Bemerkung", width=RIGHT - value_x, lines=2)
 
     # Score table: test | left, right, bilateral (tick, score, asterisk) | best | reference.
-    top, head, row = 222, 26, 26
+    top, head, row = 246, 26, 26
     groups = [240 + 170 * i for i in range(3)]
     x_edges = [LEFT] + groups + [750, 872, RIGHT]
     y_edges = [top, top + head] + [top + head + row * (i + 1) for i in range(5)]
@@ -338,7 +348,7 @@ def kopf(lang):
     for i, (key, name) in enumerate(KOPF_TESTS):
         row_top = top + head + row * i
         base = row_top + 18
-        s.text(LEFT + 8, base, s.t(key))
+        s.text(LEFT + 8, base, s.t(key), id="Test" + name)
         for g, (letter, tick) in zip(groups, TICKS):
             s.path(tick_path(g + 14, row_top + 6.5), INK, id=tick + name)
             s.text(g + 85, base, "–", anchor="middle", id=letter + "Ergebnis" + name)
@@ -350,14 +360,14 @@ def kopf(lang):
     s.text(811, base, "–", bold=True, anchor="middle", id="MaxErgebnisSumme")
     s.text(933.5, base, "–", bold=True, anchor="middle", id="RefErgebnisSumme")
 
-    # The German legend appears with the first asterisk; the English one is always shown.
+    # The legend appears with the first asterisk.
     legend_y = y_edges[-1] + 20
-    s.text(RIGHT, legend_y, s.t("abschwellung"), anchor="end", id="textAbschwellungLegende" if de else None)
+    s.text(RIGHT, legend_y, s.t("abschwellung"), anchor="end", id="textAbschwellungLegende")
 
     box = legend_y + 8
     s.rect(LEFT, box, RIGHT - LEFT, 32, fill=STRIPE, stroke=FRAME, width=1.2, rx=4)
     s.text(LEFT + 12, box + 22, s.t("befund"), size=16, bold=True)
-    s.text(LEFT + 90, box + 22, "–", size=17, bold=True, id="Ergebnis")
+    s.text(LEFT + 90, box + 22, "–", size=17, bold=True, id="Ergebnis", width=RIGHT - 12 - (LEFT + 90))
     return s.document(mm(box + 38))
 
 

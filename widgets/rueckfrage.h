@@ -14,7 +14,15 @@ namespace rueckfrage
 // Call after the buttons were added.
 void fingergerecht(QMessageBox& box);
 
+// `pfad` for a word-wrapping label: it may break after every folder and every 40 characters of a long name,
+// where a path that cannot break would run out of its box or widen its page beyond the screen.
+QString umbrechbar(const QString& pfad);
+
 // Shows a modal message box without parent with `text` and its OK button.
 void hinweis(const QString& text);
+
+// Lets the examiner choose a folder, starting in `start`; empty when the choice was cancelled. The dialog is
+// Qt's own, not the desktop's, so that it too is sized for a finger.
+QString ordnerWaehlen(const QString& start);
 
 } // namespace rueckfrage

@@ -44,6 +44,10 @@
         <source>Ergebnis</source>
         <translation>Result</translation>
     </message>
+    <message>
+        <source>Anderen Ordner wählen…</source>
+        <translation>Choose another folder…</translation>
+    </message>
 </context>
 <context>
     <name>FormDiskriminationstest</name>
@@ -588,6 +592,41 @@ Choose the side to test</translation>
     <message>
         <source>Das Datum ist ungültig</source>
         <translation>The date of birth is not valid.</translation>
+    </message>
+    <message>
+        <source>Ordner öffnen</source>
+        <translation>Open folder</translation>
+    </message>
+    <message>
+        <source>Anderen Ordner wählen…</source>
+        <translation>Choose another folder…</translation>
+    </message>
+    <message>
+        <source>Der Bericht ist nicht gespeichert.</source>
+        <translation>The report has not been saved.</translation>
+    </message>
+    <message>
+        <source>Gespeichert unter: %1</source>
+        <translation>Saved as: %1</translation>
+    </message>
+    <message>
+        <source>Der Bericht ist nicht gespeichert. Ohne PDF schließen?</source>
+        <translation>The report has not been saved. Close without a PDF?</translation>
+    </message>
+    <message>
+        <source>Zurück</source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>Ohne PDF schließen</source>
+        <translation>Close without PDF</translation>
+    </message>
+</context>
+<context>
+    <name>rueckfrage</name>
+    <message>
+        <source>Ordner für den Bericht</source>
+        <translation>Folder for the report</translation>
     </message>
 </context>
 </TS>

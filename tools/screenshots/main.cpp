@@ -1,11 +1,14 @@
-// Renders every page of the main window, the data page filled in, and the three
-// test screens in the middle of a run into PNG files, and lists beside them the
+// Renders every page of the main window, the data page filled in, the three
+// test screens in the middle of a run and the result page with the report of the
+// sample examination into PNG files, and lists beside them the
 // measured minimum sizes and every widget that is cut off, squeezed or too small
 // to press. Run through tools/screenshots.sh, which builds it and runs it on the
 // offscreen platform.
 
 #include "mainwindow.h"
 
+#include "beispieluntersuchung.h"
+#include "datenbank.h"
 #include "formdiskriminationstest.h"
 #include "formschwellentest.h"
 #include "formscreeningtest.h"
@@ -14,6 +17,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QCommandLineParser>
+#include <QLabel>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
@@ -227,6 +231,24 @@ void testlaeufe(MainWindow* fenster, Aufnahme& aufnahme, bool deutsch)
     aufnahme.seite(4, QStringLiteral("_lauf"));
 }
 
+// The result page with the report of the sample examination. The examination is started as the examiner does it,
+// then the store gets the sample's runs and the evaluation is asked for as the sequencers ask for it.
+void auswertung(MainWindow* fenster, Aufnahme& aufnahme)
+{
+    auto* tests = finden<QComboBox>(fenster, "comboBoxTestAuswahl");
+    tests->setCurrentIndex(tests->findData(static_cast<int>(Schwellentest)));
+    QTest::mouseClick(finden<QPushButton>(fenster, "pushButtonBeginnen"), Qt::LeftButton);
+    // The sequencer then waits on its hint page and changes pages no more.
+    auto* stapel = finden<QStackedWidget>(fenster, "stackedWidget");
+    abwarten([&] { return stapel->currentWidget()->objectName() == QLatin1String("page_hinweiseTest"); },
+        "the examination never started");
+    beispiel::untersuchungSpeichern(*fenster->findChild<Datenbank*>());
+    QMetaObject::invokeMethod(fenster, "AuswertungStarten");
+    auto* bericht = finden<QLabel>(fenster, "labelSvg");
+    abwarten([&] { return !bericht->pixmap(Qt::ReturnByValue).isNull(); }, "the report never showed");
+    aufnahme.aufnehmen(QStringLiteral("01_page_Auswertung_bericht"));
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -274,5 +296,6 @@ int main(int argc, char** argv)
     aufnahme.seite(0, QStringLiteral("_ausgefuellt"));
 
     testlaeufe(&fenster, aufnahme, sprache == QLatin1String("de"));
+    auswertung(&fenster, aufnahme);
     return 0;
 }

@@ -1,0 +1,111 @@
+// The result page: where the PDF went, a way to save it elsewhere when that failed, and a question before a
+// report that is not saved is closed for good.
+
+#include "mainwindow.h"
+
+#include "ui_mainwindow.h"
+
+#include "ergebnis.h"
+#include "rueckfrage.h"
+
+#include <QDesktopServices>
+#include <QDir>
+#include <QEvent>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QUrl>
+
+#include <functional>
+
+namespace
+{
+
+// Calls back whenever the watched widget changes its size.
+class Groessenwaechter : public QObject
+{
+public:
+    Groessenwaechter(QObject* parent, std::function<void()> aufruf)
+        : QObject(parent)
+        , aufruf(std::move(aufruf))
+    {
+    }
+
+protected:
+    bool eventFilter(QObject* objekt, QEvent* ereignis) override
+    {
+        if (ereignis->type() == QEvent::Resize)
+            aufruf();
+        return QObject::eventFilter(objekt, ereignis);
+    }
+
+private:
+    std::function<void()> aufruf;
+};
+
+} // namespace
+
+void MainWindow::SpeicherortZeigen()
+{
+    const QString pfad = ergebnis ? ergebnis->pdfPfad() : QString();
+    ui->labelGespeichert->setText(pfad.isEmpty()
+            ? tr("Der Bericht ist nicht gespeichert.")
+            : tr("Gespeichert unter: %1").arg(rueckfrage::umbrechbar(QDir::toNativeSeparators(pfad))));
+    ui->labelGespeichert->setVisible(ergebnis != nullptr);
+    ui->toolButtonOrdnerOeffnen->setVisible(ergebnis && !pfad.isEmpty());
+    ui->toolButtonAndererOrdner->setVisible(ergebnis && pfad.isEmpty());
+    if (ergebnis && !berichtEinpasser) {
+        berichtEinpasser = new Groessenwaechter(this, [this] { BerichtEinpassen(); });
+        ui->scrollArea->viewport()->installEventFilter(berichtEinpasser);
+    }
+    BerichtEinpassen();
+}
+
+void MainWindow::BerichtEinpassen()
+{
+    if (!ergebnis || ergebnis->bild().isNull())
+        return;
+    const QMargins raender = ui->gridLayoutAuswertung->contentsMargins();
+    const int platz = ui->scrollArea->viewport()->width() - raender.left() - raender.right();
+    const QPixmap& bild = ergebnis->bild();
+    ui->labelSvg->setPixmap(
+        platz > 0 && bild.width() > platz ? bild.scaledToWidth(platz, Qt::SmoothTransformation) : bild);
+}
+
+void MainWindow::on_toolButtonOrdnerOeffnen_clicked()
+{
+    if (ergebnis && !ergebnis->pdfPfad().isEmpty())
+        QDesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(ergebnis->pdfPfad()).absolutePath()));
+}
+
+void MainWindow::on_toolButtonAndererOrdner_clicked()
+{
+    if (!ergebnis)
+        return;
+    const QString ordner = rueckfrage::ordnerWaehlen(
+        Ergebnis::Berichtsordner(QStandardPaths::standardLocations(QStandardPaths::DocumentsLocation)));
+    if (!ordner.isEmpty())
+        ergebnis->PdfAblegen(ordner);
+    SpeicherortZeigen();
+}
+
+bool MainWindow::OhnePdfSchliessenBestaetigt()
+{
+    // Aborts and discards reach the close slot too; only the examiner's own press on the close button asks.
+    return sender() != ui->toolButton_auswertungschliessen || BerichtDarfWeg();
+}
+
+bool MainWindow::BerichtDarfWeg()
+{
+    if (!ergebnis || !ergebnis->pdfPfad().isEmpty())
+        return true;
+    QMessageBox box;
+    box.setText(tr("Der Bericht ist nicht gespeichert. Ohne PDF schließen?"));
+    // The safe answer first, as in the abort question.
+    box.addButton(tr("Zurück"), QMessageBox::ActionRole);
+    QPushButton* schliessen = box.addButton(tr("Ohne PDF schließen"), QMessageBox::ActionRole);
+    rueckfrage::fingergerecht(box);
+    box.exec();
+    return box.clickedButton() == schliessen;
+}
