@@ -14,6 +14,7 @@
 #include <QLocale>
 #include <QMainWindow>
 #include <QProcess>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTextStream>
 
@@ -60,6 +61,8 @@ int fensterZeigen(int argc, char** argv, bool bar)
 {
     QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling, true);
     QApplication app(argc, argv);
+    // As a German clinic starts it; the language is read once, by the window.
+    QSettings(MainWindow::Organisation, MainWindow::Anwendung).setValue(QStringLiteral("Sprache"), "de");
     std::unique_ptr<QMainWindow> w(bar ? new QMainWindow : new MainWindow);
     w->resize(1113, 828);
     w->show();
