@@ -6,6 +6,7 @@
 #include "datenbank.h"
 #include "ergebnis.h"
 #include "mainwindow.h"
+#include "schrift.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -63,6 +64,8 @@ int fensterZeigen(int argc, char** argv, bool bar)
     QApplication app(argc, argv);
     // As a German clinic starts it; the language is read once, by the window.
     QSettings(MainWindow::Organisation, MainWindow::Anwendung).setValue(QStringLiteral("Sprache"), "de");
+    if (!bar)
+        anwendungsschriftSetzen();
     std::unique_ptr<QMainWindow> w(bar ? new QMainWindow : new MainWindow);
     w->resize(1113, 828);
     w->show();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "mainwindow.h"
+#include "schrift.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -208,13 +209,14 @@ public:
 } // namespace testsupport
 
 // main() for every test: isolate first, then a QApplication (the offscreen
-// platform is set by CTest) and the QtTest run.
+// platform is set by CTest) with the application's font, and the QtTest run.
 #define DUFTLOTSE_TEST_MAIN(TestObject)                                                                                \
     int main(int argc, char** argv)                                                                                    \
     {                                                                                                                  \
         testsupport::isolateEnvironment();                                                                             \
         QApplication app(argc, argv);                                                                                  \
         app.setAttribute(Qt::AA_Use96Dpi, true);                                                                       \
+        anwendungsschriftSetzen();                                                                                     \
         TestObject tc;                                                                                                 \
         QTEST_SET_MAIN_SOURCE_PATH                                                                                     \
         return QTest::qExec(&tc, argc, argv);                                                                          \

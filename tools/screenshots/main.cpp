@@ -5,6 +5,7 @@
 // offscreen platform.
 
 #include "mainwindow.h"
+#include "schrift.h"
 
 #include "formdiskriminationstest.h"
 #include "formschwellentest.h"
@@ -235,6 +236,7 @@ int main(int argc, char** argv)
     testsupport::isolateEnvironment();
     QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling, true);
     QApplication app(argc, argv);
+    anwendungsschriftSetzen();
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Saves PNG pictures of every screen of Duftlotse."));
