@@ -41,6 +41,7 @@ MainWindow::MainWindow(QWidget* parent)
 
     ui->setupUi(this);
     fingerbedienung();
+    hinweistexteAufschieben();
 
     if (QScreen* screen = QGuiApplication::screens().value(0)) {
         connect(screen, &QScreen::virtualGeometryChanged, this, &MainWindow::getScreen);
@@ -163,6 +164,22 @@ void MainWindow::fingerbedienung()
     // Long pages scroll with a swipe on a touch screen.
     for (QAbstractScrollArea* bereich : findChildren<QAbstractScrollArea*>())
         QScroller::grabGesture(bereich->viewport(), QScroller::TouchGesture);
+}
+
+void MainWindow::hinweistexteAufschieben()
+{
+    // The hint texts are long rich text, laid out anew for every width a size hint tries; for
+    // pages nobody looks at yet that was a third of the start. A hidden label is left out of
+    // its layout, so each text takes its place when its page first shows.
+    const QList<QLabel*> texte { ui->label_23, ui->label_24, ui->label_25, ui->label_26 };
+    for (QLabel* text : texte)
+        text->hide();
+    connect(ui->stackedWidget, &QStackedWidget::currentChanged, this, [this, texte] {
+        for (QLabel* text : texte) {
+            if (ui->stackedWidget->currentWidget()->isAncestorOf(text))
+                text->show();
+        }
+    });
 }
 
 void MainWindow::TestauswahlFuellen()

@@ -112,6 +112,7 @@ private slots:
 private:
     // Frame.
     void fingerbedienung();
+    void hinweistexteAufschieben();
     void tooltipButtons_zuordnen();
     void TestauswahlFuellen();
 
