@@ -198,9 +198,8 @@ void fensterEinpassen(QWidget* fenster, const QRect& verfuegbar)
     QSize rahmen = fenster->frameGeometry().size() - fenster->geometry().size();
     if (rahmen.isEmpty())
         rahmen = QSize(0, fenster->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, fenster));
-    const QSize platz = verfuegbar.size() - rahmen;
-    if (fenster->width() <= platz.width() && fenster->height() <= platz.height())
-        return;
-    fenster->resize(fenster->size().boundedTo(platz));
-    fenster->move(verfuegbar.topLeft());
+    fenster->resize(fenster->size().boundedTo(verfuegbar.size() - rahmen));
+    const QSize aussen = fenster->size() + rahmen;
+    fenster->move(verfuegbar.topLeft()
+        + QPoint((verfuegbar.width() - aussen.width()) / 2, (verfuegbar.height() - aussen.height()) / 2));
 }

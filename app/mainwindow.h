@@ -22,7 +22,7 @@ class MainWindow;
 }
 
 // Shrinks `fenster` to the available area of a screen when it does not fit there
-// (tablets beside the patient); a window that fits keeps its size.
+// (tablets beside the patient), and centres it there; a window that fits keeps its size.
 void fensterEinpassen(QWidget* fenster, const QRect& verfuegbar);
 
 // The one window of the application: every screen is a page of its page stack.
