@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # One entry point for newcomers and CI:
-#   bash tools/dev.sh run    installs what is missing, builds and starts Duftlotse
+#   bash tools/dev.sh run    installs what is missing, builds the application alone and starts it
 #   bash tools/dev.sh test   installs what is missing, builds and runs every test
 # Extra CMake options can be passed through DUFTLOTSE_CMAKE_ARGS; the build folder
 # through DUFTLOTSE_BUILD_DIR (default: build).
@@ -29,21 +29,24 @@ install_missing() {
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
-configure_and_build() {
+# Configures the build folder; further arguments are CMake options.
+configure() {
     # shellcheck disable=SC2086
     cmake -S "$here" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" ${DUFTLOTSE_CMAKE_ARGS:-}
-    cmake --build "$build" -j"$(nproc)"
 }
 
 case "$mode" in
 run)
     install_missing
-    configure_and_build
+    configure
+    # Only the application: the tests and the benchmark would keep the first window waiting for minutes.
+    cmake --build "$build" -j"$(nproc)" --target duftlotse
     exec "$build/duftlotse"
     ;;
 test)
     install_missing
-    configure_and_build -DDUFTLOTSE_WERROR=ON
+    configure -DDUFTLOTSE_WERROR=ON
+    cmake --build "$build" -j"$(nproc)"
     cd "$build"
     QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$(nproc)"
     ;;
