@@ -42,6 +42,7 @@ MainWindow::MainWindow(QWidget* parent)
     ui->setupUi(this);
     fingerbedienung();
     hinweistexteAufschieben();
+    warnungsplatzHalten();
 
     if (QScreen* screen = QGuiApplication::screens().value(0)) {
         connect(screen, &QScreen::virtualGeometryChanged, this, &MainWindow::getScreen);

@@ -117,6 +117,7 @@ private:
     void TestauswahlFuellen();
 
     // Data entry.
+    void warnungsplatzHalten();
     void GeschlechtFuellen();
     void MussfelderConnect();
     void MussfelderPruefen();

@@ -78,9 +78,10 @@ qint64 twoSecondsOfWaiting(QProgressBar* bar, const std::function<void()>& answe
 constexpr int smallestButton = 48;
 
 // What an examiner could not read or press on `page` as it is laid out now: a widget reaching
-// out of the page (outside scroll areas), text cut off, a widget squeezed below its minimum
-// size, a button lower than smallestButton, a scroll area that scrolls sideways. One line per
-// problem, starting with the widget's object name; empty when the page is sound.
+// out of the page (outside scroll areas) or out of reach (beyond the contents of a scroll area),
+// text cut off, a widget squeezed below its minimum size, a button lower than smallestButton,
+// a scroll area that scrolls sideways. One line per problem, starting with the widget's object
+// name; empty when the page is sound.
 QStringList layoutProblems(QWidget* page);
 
 inline const QString redCap = QStringLiteral("Rote Kappe");
