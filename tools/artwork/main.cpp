@@ -1,6 +1,6 @@
 // Writes every picture of the `bilder` resource set, the qrc that lists them and the
-// attribution table. Usage:
-//   duftlotse_artwork <resources/bilder> <resources/bilder.qrc> [--vorschau <folder>]
+// attribution table, and the application's symbol for the package. Usage:
+//   duftlotse_artwork <resources/bilder> <resources/bilder.qrc> <paket> [--vorschau <folder>]
 // Run with QT_QPA_PLATFORM=offscreen; the SVGs in svg/ are written by hand and only checked.
 #include "malen.h"
 
@@ -130,6 +130,10 @@ QString lizenzText(const QVector<Quelle>& quellen)
            "| `jpeg/flagge.jpeg` | drawn, letters in Noto Sans Bold |\n";
     for (const QString& s : svgDateien())
         aus << "| `svg/" << s << "` | hand-written SVG |\n";
+    aus << "\n## Application symbol\n\n"
+           "`paket/duftlotse.svg` and `paket/duftlotse.png` (256 px, rendered from the SVG), the symbol of\n"
+           "the menu entry that the Debian package installs, are drawn by the generator from shapes alone\n"
+           "and are covered by the project's own licence.\n";
     return text;
 }
 
@@ -196,10 +200,11 @@ int main(int argc, char** argv)
         vorschau = argumente.at(schalter + 1);
         argumente.erase(argumente.begin() + schalter, argumente.begin() + schalter + 2);
     }
-    if (argumente.size() != 2)
-        qFatal("usage: duftlotse_artwork <resources/bilder> <resources/bilder.qrc> [--vorschau <folder>]");
+    if (argumente.size() != 3)
+        qFatal("usage: duftlotse_artwork <resources/bilder> <resources/bilder.qrc> <paket> [--vorschau <folder>]");
     const QString bilder = QDir(argumente.at(0)).absolutePath();
     const QString qrc = argumente.at(1);
+    const QString paket = QDir(argumente.at(2)).absolutePath();
     for (const char* unter : { "png", "svg", "jpeg" })
         QDir(bilder).mkpath(QLatin1String(unter));
 
@@ -234,6 +239,19 @@ int main(int argc, char** argv)
             qFatal("%s is missing or not renderable by QtSvg", qPrintable(pfad));
     }
     qInfo() << "interface pictures:" << png.size() + svgDateien().size() + 1;
+
+    // The menu entry's symbol: the SVG, and the 256 px picture rendered from it for desktops without SVG.
+    const QString symbol = paket + QStringLiteral("/duftlotse.svg");
+    textSchreiben(symbol, programmsymbol());
+    QSvgRenderer symbolRenderer(symbol);
+    if (!symbolRenderer.isValid())
+        qFatal("%s is not renderable by QtSvg", qPrintable(symbol));
+    QImage symbolBild = leinwand(256, 256, true);
+    {
+        QPainter p(&symbolBild);
+        symbolRenderer.render(&p);
+    }
+    speichern(symbolBild, paket + QStringLiteral("/duftlotse.png"));
 
     std::sort(jpeg.begin(), jpeg.end());
     textSchreiben(qrc, qrcText(png, svgDateien(), jpeg));

@@ -33,6 +33,9 @@ QVector<Knopfbild> knopfbilder();
 // The hand-written SVGs in svg/; the generator checks them and lists them in the qrc.
 QStringList svgDateien();
 
+// The application's symbol as SVG text, for the package's menu entry.
+QString programmsymbol();
+
 // Emoji sequences drawn since the last call, for the attribution table.
 QSet<QString> verwendeteEmoji(bool zuruecksetzen);
 
