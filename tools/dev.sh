@@ -7,6 +7,8 @@
 set -euo pipefail
 
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+# shellcheck source=tools/apt.sh
+. "$here/tools/apt.sh"
 mode="${1:-}"
 build="${DUFTLOTSE_BUILD_DIR:-$here/build}"
 
@@ -17,18 +19,6 @@ packages=(
     xvfb xauth imagemagick poppler-utils fonts-noto-core fonts-liberation2 fonts-noto-color-emoji
 )
 
-install_missing() {
-    local missing=()
-    for p in "${packages[@]}"; do
-        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-    done
-    [ ${#missing[@]} -eq 0 ] && return 0
-    local sudo=""
-    [ "$(id -u)" -ne 0 ] && sudo="sudo"
-    $sudo apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
-}
-
 # Configures the build folder; further arguments are CMake options.
 configure() {
     # shellcheck disable=SC2086
@@ -37,14 +27,14 @@ configure() {
 
 case "$mode" in
 run)
-    install_missing
+    install_missing "${packages[@]}"
     configure
     # Only the application: the tests and the benchmark would keep the first window waiting for minutes.
     cmake --build "$build" -j"$(nproc)" --target duftlotse
     exec "$build/duftlotse"
     ;;
 test)
-    install_missing
+    install_missing "${packages[@]}"
     configure -DDUFTLOTSE_WERROR=ON
     cmake --build "$build" -j"$(nproc)"
     cd "$build"
