@@ -170,7 +170,7 @@ void MainWindow::fingerbedienung()
 void MainWindow::hinweistexteAufschieben()
 {
     // The hint texts are long rich text, laid out anew for every width a size hint tries; for
-    // pages nobody looks at yet that was a third of the start. A hidden label is left out of
+    // pages nobody looks at yet that was a fifth of the start. A hidden label is left out of
     // its layout, so each text takes its place when its page first shows.
     const QList<QLabel*> texte { ui->label_23, ui->label_24, ui->label_25, ui->label_26 };
     for (QLabel* text : texte)
