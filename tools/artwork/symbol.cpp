@@ -7,19 +7,14 @@
 namespace
 {
 
-QString zahl(qreal wert)
-{
-    return QString::number(qRound(wert * 10) / 10.0);
-}
-
 // An arc of the scent around the pen's tip, from `von` to `bis` degrees (clockwise from the right).
 QString bogen(QPointF mitte, qreal radius, qreal von, qreal bis)
 {
     const auto punkt = [&](qreal grad) {
-        return zahl(mitte.x() + radius * qCos(qDegreesToRadians(grad))) + QLatin1Char(' ')
-            + zahl(mitte.y() + radius * qSin(qDegreesToRadians(grad)));
+        return svgZahl(mitte.x() + radius * qCos(qDegreesToRadians(grad))) + QLatin1Char(' ')
+            + svgZahl(mitte.y() + radius * qSin(qDegreesToRadians(grad)));
     };
-    return QStringLiteral("    <path d=\"M%1 A%2 %2 0 0 1 %3\"/>\n").arg(punkt(von), zahl(radius), punkt(bis));
+    return QStringLiteral("    <path d=\"M%1 A%2 %2 0 0 1 %3\"/>\n").arg(punkt(von), svgZahl(radius), punkt(bis));
 }
 
 } // namespace
@@ -58,5 +53,5 @@ QString programmsymbol()
         "stroke-width=\"3\"/>\n"
         "  </g>\n"
         "</svg>\n")
-        .arg(wellen, zahl(mitte.x()), zahl(mitte.y()), zahl(tipLaenge - 76));
+        .arg(wellen, svgZahl(mitte.x()), svgZahl(mitte.y()), svgZahl(tipLaenge - 76));
 }
