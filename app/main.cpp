@@ -1,4 +1,5 @@
 #include "mainwindow.h"
+#include "schrift.h"
 
 #include <QApplication>
 #include <QScreen>
@@ -9,6 +10,7 @@ int main(int argc, char** argv)
     int code = 0;
     {
         QApplication app(argc, argv);
+        anwendungsschriftSetzen();
         {
             MainWindow w(nullptr);
             // Tablets beside the patient have less room than the window's design size.

@@ -50,6 +50,8 @@ MainWindow::MainWindow(QWidget* parent)
     ui->setupUi(this);
     fingerbedienung();
     tippschutzEinrichten();
+    hinweistexteAufschieben();
+    warnungsplatzHalten();
 
     if (QScreen* screen = QGuiApplication::screens().value(0)) {
         connect(screen, &QScreen::virtualGeometryChanged, this, &MainWindow::getScreen);
@@ -213,6 +215,22 @@ void MainWindow::tippschutzEinrichten()
     new Tippschutz(this, knoepfe);
 }
 
+void MainWindow::hinweistexteAufschieben()
+{
+    // The hint texts are long rich text, laid out anew for every width a size hint tries; for
+    // pages nobody looks at yet that was a fifth of the start. A hidden label is left out of
+    // its layout, so each text takes its place when its page first shows.
+    const QList<QLabel*> texte { ui->label_23, ui->label_24, ui->label_25, ui->label_26 };
+    for (QLabel* text : texte)
+        text->hide();
+    connect(ui->stackedWidget, &QStackedWidget::currentChanged, this, [this, texte] {
+        for (QLabel* text : texte) {
+            if (ui->stackedWidget->currentWidget()->isAncestorOf(text))
+                text->show();
+        }
+    });
+}
+
 void MainWindow::TestauswahlFuellen()
 {
     ui->comboBoxTestAuswahl->clear();
@@ -229,9 +247,8 @@ void fensterEinpassen(QWidget* fenster, const QRect& verfuegbar)
     QSize rahmen = fenster->frameGeometry().size() - fenster->geometry().size();
     if (rahmen.isEmpty())
         rahmen = QSize(0, fenster->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, fenster));
-    const QSize platz = verfuegbar.size() - rahmen;
-    if (fenster->width() <= platz.width() && fenster->height() <= platz.height())
-        return;
-    fenster->resize(fenster->size().boundedTo(platz));
-    fenster->move(verfuegbar.topLeft());
+    fenster->resize(fenster->size().boundedTo(verfuegbar.size() - rahmen));
+    const QSize aussen = fenster->size() + rahmen;
+    fenster->move(verfuegbar.topLeft()
+        + QPoint((verfuegbar.width() - aussen.width()) / 2, (verfuegbar.height() - aussen.height()) / 2));
 }

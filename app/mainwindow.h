@@ -23,7 +23,7 @@ class MainWindow;
 }
 
 // Shrinks `fenster` to the available area of a screen when it does not fit there
-// (tablets beside the patient); a window that fits keeps its size.
+// (tablets beside the patient), and centres it there; a window that fits keeps its size.
 void fensterEinpassen(QWidget* fenster, const QRect& verfuegbar);
 
 // The one window of the application: every screen is a page of its page stack.
@@ -120,10 +120,12 @@ private:
     void tippschutzEinrichten();
     // Whether the window may close now; a running examination is first given up on the examiner's word.
     bool schliessenErlaubt();
+    void hinweistexteAufschieben();
     void tooltipButtons_zuordnen();
     void TestauswahlFuellen();
 
     // Data entry.
+    void warnungsplatzHalten();
     void GeschlechtFuellen();
     void MussfelderConnect();
     void MussfelderPruefen();

@@ -90,6 +90,17 @@ QString geburtsdatumNormalisieren(QString t, const QDate& heute)
 }
 } // namespace
 
+void MainWindow::warnungsplatzHalten()
+{
+    // The warning beside the start button grows to six lines (the heading, four missing fields and
+    // the line break after the last). Holding that height from the start keeps the start row still
+    // while the examiner types, so the page never starts to scroll under his fingers.
+    QLabel* warnung = ui->label_startbedingung;
+    warnung->setMinimumHeight(warnung->fontMetrics()
+                                  .boundingRect(0, 0, 2000, 2000, Qt::TextWordWrap, QString(5, QLatin1Char('\n')))
+                                  .height());
+}
+
 void MainWindow::GeschlechtFuellen()
 {
     ui->comboBoxPatientGeschlecht->clear();

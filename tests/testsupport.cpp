@@ -184,13 +184,13 @@ qint64 twoSecondsOfWaiting(QProgressBar* bar, const std::function<void()>& answe
 
 namespace
 {
-bool inScrollArea(const QWidget* w, const QWidget* page)
+const QAbstractScrollArea* scrollAreaOf(const QWidget* w, const QWidget* page)
 {
     for (const QWidget* p = w->parentWidget(); p && p != page; p = p->parentWidget()) {
-        if (qobject_cast<const QAbstractScrollArea*>(p))
-            return true;
+        if (auto* area = qobject_cast<const QAbstractScrollArea*>(p))
+            return area;
     }
-    return false;
+    return nullptr;
 }
 
 QString sizeText(const QSize& s)
@@ -210,8 +210,13 @@ QStringList layoutProblems(QWidget* page)
         if (!w->isVisible() || w->objectName().startsWith(QLatin1String("qt_")))
             continue;
         const QRect place(w->mapTo(page, QPoint(0, 0)), w->size());
-        if (!inScrollArea(w, page) && !page->rect().contains(place))
+        const auto* area = qobject_cast<const QScrollArea*>(scrollAreaOf(w, page));
+        if (!scrollAreaOf(w, page) && !page->rect().contains(place))
             report(w, QStringLiteral("reaches out of the page"));
+        // Scrolling brings everything inside the contents of a scroll area into view, nothing beyond.
+        if (area && area->widget()->isAncestorOf(w)
+            && !area->widget()->rect().contains(QRect(w->mapTo(area->widget(), QPoint(0, 0)), w->size())))
+            report(w, QStringLiteral("out of reach"));
 
         auto* label = qobject_cast<QLabel*>(w);
         if (label && label->wordWrap() && label->heightForWidth(label->width()) > label->height())
@@ -225,8 +230,8 @@ QStringList layoutProblems(QWidget* page)
         if (qobject_cast<QAbstractButton*>(w) && w->height() < smallestButton)
             report(w, QStringLiteral("button only %1 px high").arg(w->height()));
 
-        auto* area = qobject_cast<QScrollArea*>(w);
-        if (area && area->horizontalScrollBar()->isVisible())
+        auto* rollbereich = qobject_cast<QScrollArea*>(w);
+        if (rollbereich && rollbereich->horizontalScrollBar()->isVisible())
             report(w, QStringLiteral("scrolls sideways"));
     }
     return problems;

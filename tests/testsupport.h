@@ -1,6 +1,7 @@
 #pragma once
 
 #include "mainwindow.h"
+#include "schrift.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -94,9 +95,10 @@ qint64 twoSecondsOfWaiting(QProgressBar* bar, const std::function<void()>& answe
 constexpr int smallestButton = 48;
 
 // What an examiner could not read or press on `page` as it is laid out now: a widget reaching
-// out of the page (outside scroll areas), text cut off, a widget squeezed below its minimum
-// size, a button lower than smallestButton, a scroll area that scrolls sideways. One line per
-// problem, starting with the widget's object name; empty when the page is sound.
+// out of the page (outside scroll areas) or out of reach (beyond the contents of a scroll area),
+// text cut off, a widget squeezed below its minimum size, a button lower than smallestButton,
+// a scroll area that scrolls sideways. One line per problem, starting with the widget's object
+// name; empty when the page is sound.
 QStringList layoutProblems(QWidget* page);
 
 inline const QString redCap = QStringLiteral("Rote Kappe");
@@ -213,13 +215,14 @@ public:
 } // namespace testsupport
 
 // main() for every test: isolate first, then a QApplication (the offscreen
-// platform is set by CTest) and the QtTest run.
+// platform is set by CTest) with the application's font, and the QtTest run.
 #define DUFTLOTSE_TEST_MAIN(TestObject)                                                                                \
     int main(int argc, char** argv)                                                                                    \
     {                                                                                                                  \
         testsupport::isolateEnvironment();                                                                             \
         QApplication app(argc, argv);                                                                                  \
         app.setAttribute(Qt::AA_Use96Dpi, true);                                                                       \
+        anwendungsschriftSetzen();                                                                                     \
         TestObject tc;                                                                                                 \
         QTEST_SET_MAIN_SOURCE_PATH                                                                                     \
         return QTest::qExec(&tc, argc, argv);                                                                          \

@@ -1,24 +1,29 @@
 #include "testsupport.h"
 
 #include "mainwindow.h"
+#include "rueckfrage.h"
 #include "ui_mainwindow.h"
 
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QMessageBox>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSettings>
 #include <QStackedWidget>
 
 // What the main window's layout must do beyond naming its widgets: one hint text for
-// all three pages, the pictures of a done side, the focus order, and every page fitting
-// the screens it runs on.
+// all three pages, the pictures of a done side, the focus order, one font, and every page
+// fitting the screens it runs on, whatever the warning beside the start button says.
 class TestLayout : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void init();
     void hinweistexte();
     void tabReihenfolge();
+    void eineSchrift();
     void seitenPassen_data();
     void seitenPassen();
 
@@ -37,11 +42,6 @@ private:
         Ui::MainWindow ui;
     };
 };
-
-void TestLayout::init()
-{
-    QSettings(MainWindow::Organisation, MainWindow::Anwendung).setValue(QStringLiteral("Sprache"), "de");
-}
 
 void TestLayout::hinweistexte()
 {
@@ -85,38 +85,84 @@ void TestLayout::tabReihenfolge()
     QCOMPARE(l.widget<QLabel>("labelPatientGeburtsdatum")->buddy(), l.widget("lineEditPatientGeburtsdatum"));
 }
 
+void TestLayout::eineSchrift()
+{
+    MainWindow w;
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    const QFontInfo titel(testsupport::child<QGroupBox>(&w, "groupBoxPatient")->font());
+    QCOMPARE(titel.family(), QStringLiteral("Noto Sans"));
+    QVERIFY(titel.bold());
+
+    QMessageBox box;
+    box.setText(QStringLiteral("Patient Vorname fehlt"));
+    rueckfrage::fingergerecht(box);
+    box.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&box));
+    const QFontInfo text(testsupport::child<QLabel>(&box, "qt_msgbox_label")->font());
+    QCOMPARE(text.family(), QStringLiteral("Noto Sans"));
+    QVERIFY(text.pointSizeF() >= 14);
+}
+
 void TestLayout::seitenPassen_data()
 {
     QTest::addColumn<QSize>("groesse");
-    QTest::addColumn<bool>("eingabeOhneRollen"); // the data page fits without scrolling
+    QTest::addColumn<QString>("sprache");
+    QTest::addColumn<QStringList>("ausgefuellt"); // the mandatory fields filled in
 
-    QTest::newRow("design size 1113 × 828") << QSize(1113, 828) << true;
-    QTest::newRow("1280 × 800") << QSize(1280, 800) << true;
-    QTest::newRow("smallest screen 1024 × 768") << QSize(1024, 768) << false;
+    // Every state of the warning beside the start button: all five missing, each one filled alone
+    // (four warnings, the tallest), each one missing alone, none missing.
+    const QStringList muss { "comboBoxPatientGeschlecht", "lineEditPatientVorname", "lineEditPatientNachname",
+        "lineEditPatientGeburtsdatum", "lineEditPatientCode" };
+    QVector<QPair<QString, QStringList>> zustaende { { "all five missing", {} }, { "none missing", muss } };
+    for (const QString& feld : muss) {
+        QStringList ohne = muss;
+        ohne.removeOne(feld);
+        zustaende.append({ feld + " alone filled", { feld } });
+        zustaende.append({ feld + " alone missing", ohne });
+    }
+    // The window fitted to a 1280 × 800 screen, and the smallest screen, where the data page may scroll up and down.
+    for (const QSize groesse : { QSize(1113, 775), QSize(1024, 768) }) {
+        for (const char* sprache : { "de", "en" }) {
+            for (const auto& zustand : zustaende)
+                QTest::addRow("%d × %d, %s, %s", groesse.width(), groesse.height(), sprache, qPrintable(zustand.first))
+                    << groesse << QString::fromLatin1(sprache) << zustand.second;
+        }
+    }
 }
 
 void TestLayout::seitenPassen()
 {
     QFETCH(QSize, groesse);
-    QFETCH(bool, eingabeOhneRollen);
+    QFETCH(QString, sprache);
+    QFETCH(QStringList, ausgefuellt);
+    QSettings(MainWindow::Organisation, MainWindow::Anwendung).setValue(QStringLiteral("Sprache"), sprache);
     MainWindow w;
     w.resize(groesse);
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     QCOMPARE(w.size(), groesse);
+    for (const QString& feld : ausgefuellt) {
+        if (auto* box = w.findChild<QComboBox*>(feld)) {
+            box->setCurrentIndex(1);
+        } else {
+            auto* zeile = testsupport::child<QLineEdit>(&w, feld);
+            zeile->setText(feld.endsWith("Geburtsdatum") ? QStringLiteral("01.02.1980") : QStringLiteral("Erika"));
+            emit zeile->editingFinished();
+        }
+    }
+    QCOMPARE(testsupport::child<QLabel>(&w, "label_startbedingung")->text().isEmpty(), ausgefuellt.size() == 5);
 
     auto* stapel = testsupport::child<QStackedWidget>(&w, QStringLiteral("stackedWidget"));
-    for (int i = 0; i < stapel->count(); ++i) {
+    for (int i = stapel->count() - 1; i >= 0; --i) {
         w.setPage(i);
         QCoreApplication::processEvents();
         const QStringList maengel = testsupport::layoutProblems(stapel->currentWidget());
         QVERIFY2(maengel.isEmpty(), qPrintable(stapel->currentWidget()->objectName() + ": " + maengel.join("; ")));
     }
-    if (eingabeOhneRollen) {
-        w.setPage(0);
-        QCoreApplication::processEvents();
+    // Where there is room, the form never moves while the examiner types.
+    if (groesse.height() > 768)
         QVERIFY(!testsupport::child<QScrollArea>(&w, "scrollAreaEingabe")->verticalScrollBar()->isVisible());
-    }
 }
 
 DUFTLOTSE_TEST_MAIN(TestLayout)

@@ -192,6 +192,13 @@ void TestMainWindow::kleinerBildschirm()
     fensterEinpassen(&w, QRect(0, 0, 1280, 1024));
     QCOMPARE(w.size(), QSize(1113, 828));
 
+    // Below a panel on a wide screen: as tall as there is room for, and in the middle.
+    const QRect breit(0, 30, 1280, 770);
+    fensterEinpassen(&w, breit);
+    QCOMPARE(w.width(), 1113);
+    QVERIFY(w.height() < breit.height());
+    QCOMPARE(w.pos(), QPoint((1280 - 1113) / 2, 30));
+
     const QRect tablett(0, 0, 1024, 768);
     fensterEinpassen(&w, tablett);
     QVERIFY(w.width() <= tablett.width() && w.height() < tablett.height());

@@ -70,7 +70,7 @@ QImage hakenKreis()
 }
 
 // A capped odour pen giving off scent, as used in the kit.
-QImage riechstift()
+QImage riechstiftGross()
 {
     QImage bild = leinwand(256, 256, true);
     QPainter p(&bild);
@@ -115,6 +115,13 @@ QImage riechstift()
     p.setBrush(QColor(236, 222, 190));
     p.drawRoundedRect(QRectF(84, -8, 26, 16), 7, 7);
     return bild;
+}
+
+// The window's symbol: 128 px are more than any title or task bar shows, and a quarter of the
+// pixels that the program decodes at every start.
+QImage riechstift()
+{
+    return riechstiftGross().scaled(128, 128, Qt::KeepAspectRatio, Qt::SmoothTransformation);
 }
 
 QImage flagge()

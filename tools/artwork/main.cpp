@@ -1,6 +1,6 @@
 // Writes every picture of the `bilder` resource set, the qrc that lists them and the
-// attribution table. Usage:
-//   duftlotse_artwork <resources/bilder> <resources/bilder.qrc> [--vorschau <folder>]
+// attribution table, and the application's symbol for the package. Usage:
+//   duftlotse_artwork <resources/bilder> <resources/bilder.qrc> <paket> [--vorschau <folder>]
 // Run with QT_QPA_PLATFORM=offscreen; the SVGs in svg/ are written by hand and only checked.
 #include "malen.h"
 
@@ -93,8 +93,9 @@ QString lizenzText(const QVector<Quelle>& quellen)
     QTextStream aus(&text);
     aus << "# Pictures of the `bilder` resource set\n\n"
            "All pictures in this folder are our own artwork, made for Duftlotse. They are written by\n"
-           "`tools/make_artwork.sh` (the generator in `tools/artwork/`), except the SVG files in `svg/`,\n"
-           "which are written by hand. This file is written by the generator as well.\n\n"
+           "`tools/make_artwork.sh` (the generator in `tools/artwork/`), except the SVG files in `svg/`\n"
+           "other than the two logos, which are written by hand. This file is written by the generator\n"
+           "as well.\n\n"
            "## Sources\n\n"
            "- **Noto Color Emoji** (Google; SIL Open Font License 1.1; Debian package\n"
            "  `fonts-noto-color-emoji`): the emoji glyphs listed below are rendered from this font\n"
@@ -102,8 +103,8 @@ QString lizenzText(const QVector<Quelle>& quellen)
            "  pictures made with the font to be used and distributed freely; the font itself is not\n"
            "  shipped.\n"
            "- **Noto Sans** (Google; SIL Open Font License 1.1; Debian package `fonts-noto-core`): the\n"
-           "  letters \"DE\" and \"EN\" in `jpeg/flagge.jpeg`. The SVG logos name the font family\n"
-           "  \"Noto Sans\"; their text is rendered from the installed font at run time.\n"
+           "  letters \"DE\" and \"EN\" in `jpeg/flagge.jpeg`, and the lettering of the two logos\n"
+           "  `svg/herstellerlogo.svg` and `svg/produktlogo.svg`, written there as outlines of the font.\n"
            "- Everything else is drawn by the generator with QPainter (shapes, gradients, and\n"
            "  deterministic pseudo-random texture) or written by hand as SVG, and is covered by the\n"
            "  project's own licence.\n\n"
@@ -128,8 +129,17 @@ QString lizenzText(const QVector<Quelle>& quellen)
            "|---|---|\n"
            "| `png/startknopp.png`, `png/startknopprot.png`, `png/HakenClose.png`, `png/kelvaro.png` | drawn |\n"
            "| `jpeg/flagge.jpeg` | drawn, letters in Noto Sans Bold |\n";
-    for (const QString& s : svgDateien())
-        aus << "| `svg/" << s << "` | hand-written SVG |\n";
+    const auto gezeichnet = logos();
+    for (const QString& s : svgDateien()) {
+        const bool logo
+            = std::any_of(gezeichnet.cbegin(), gezeichnet.cend(), [&s](const auto& l) { return l.first == s; });
+        aus << "| `svg/" << s << "` | " << (logo ? "drawn, letters in Noto Sans as outlines" : "hand-written SVG")
+            << " |\n";
+    }
+    aus << "\n## Application symbol\n\n"
+           "`paket/duftlotse.svg` and `paket/duftlotse.png` (256 px, rendered from the SVG), the symbol of\n"
+           "the menu entry that the Debian package installs, are drawn by the generator from shapes alone\n"
+           "and are covered by the project's own licence.\n";
     return text;
 }
 
@@ -196,10 +206,11 @@ int main(int argc, char** argv)
         vorschau = argumente.at(schalter + 1);
         argumente.erase(argumente.begin() + schalter, argumente.begin() + schalter + 2);
     }
-    if (argumente.size() != 2)
-        qFatal("usage: duftlotse_artwork <resources/bilder> <resources/bilder.qrc> [--vorschau <folder>]");
+    if (argumente.size() != 3)
+        qFatal("usage: duftlotse_artwork <resources/bilder> <resources/bilder.qrc> <paket> [--vorschau <folder>]");
     const QString bilder = QDir(argumente.at(0)).absolutePath();
     const QString qrc = argumente.at(1);
+    const QString paket = QDir(argumente.at(2)).absolutePath();
     for (const char* unter : { "png", "svg", "jpeg" })
         QDir(bilder).mkpath(QLatin1String(unter));
 
@@ -227,6 +238,8 @@ int main(int argc, char** argv)
         else
             jpeg << k.datei.mid(5);
     }
+    for (const auto& logo : logos())
+        textSchreiben(bilder + QStringLiteral("/svg/") + logo.first, logo.second);
     for (const QString& s : svgDateien()) {
         const QString pfad = bilder + QStringLiteral("/svg/") + s;
         QSvgRenderer pruefung(pfad);
@@ -234,6 +247,19 @@ int main(int argc, char** argv)
             qFatal("%s is missing or not renderable by QtSvg", qPrintable(pfad));
     }
     qInfo() << "interface pictures:" << png.size() + svgDateien().size() + 1;
+
+    // The menu entry's symbol: the SVG, and the 256 px picture rendered from it for desktops without SVG.
+    const QString symbol = paket + QStringLiteral("/duftlotse.svg");
+    textSchreiben(symbol, programmsymbol());
+    QSvgRenderer symbolRenderer(symbol);
+    if (!symbolRenderer.isValid())
+        qFatal("%s is not renderable by QtSvg", qPrintable(symbol));
+    QImage symbolBild = leinwand(256, 256, true);
+    {
+        QPainter p(&symbolBild);
+        symbolRenderer.render(&p);
+    }
+    speichern(symbolBild, paket + QStringLiteral("/duftlotse.png"));
 
     std::sort(jpeg.begin(), jpeg.end());
     textSchreiben(qrc, qrcText(png, svgDateien(), jpeg));

@@ -155,3 +155,8 @@ void rauchfahne(QPainter& p, QPointF fuss, qreal hoehe, qreal breite, int straen
     }
     p.restore();
 }
+
+QString svgZahl(qreal wert)
+{
+    return QString::number(qRound(wert * 10) / 10.0);
+}

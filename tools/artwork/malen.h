@@ -30,8 +30,17 @@ struct Knopfbild {
 QVector<Duftbild> duftbilder();
 QVector<Knopfbild> knopfbilder();
 
-// The hand-written SVGs in svg/; the generator checks them and lists them in the qrc.
+// The SVGs in svg/, the logos among them; the generator checks them and lists them in the qrc.
 QStringList svgDateien();
+
+// The application's symbol as SVG text, for the package's menu entry.
+QString programmsymbol();
+
+// The two logos of the window's header as SVG text: file name in svg/ and content.
+QVector<QPair<QString, QString>> logos();
+
+// A coordinate for SVG text, to a tenth of a unit.
+QString svgZahl(qreal wert);
 
 // Emoji sequences drawn since the last call, for the attribution table.
 QSet<QString> verwendeteEmoji(bool zuruecksetzen);
