@@ -4,6 +4,7 @@
 #include "abbruchfrage.h"
 
 #include <QDebug>
+#include <QEvent>
 #include <QFile>
 #include <QIcon>
 #include <QSize>
@@ -14,6 +15,28 @@ FormScreeningtest::FormScreeningtest(QWidget* parent)
     , ui(new Ui::FormScreeningtest)
 {
     ui->setupUi(this);
+    // The instructions of each pen may wrap to more lines and take height from the answers.
+    ui->toolButtonGeruch_1->installEventFilter(this);
+}
+
+bool FormScreeningtest::eventFilter(QObject* objekt, QEvent* ereignis)
+{
+    if (objekt == ui->toolButtonGeruch_1 && ereignis->type() == QEvent::Resize && StiftNr != 0)
+        bildgroesseAnpassen();
+    return QWidget::eventFilter(objekt, ereignis);
+}
+
+void FormScreeningtest::bildgroesseAnpassen()
+{
+    // Two thirds of the button, but no more than its name below and its frame leave room for.
+    const QSize knopf = ui->toolButtonGeruch_1->size();
+    qDebug() << " ui->toolButtonGeruch_1->size()" << knopf;
+    const int rand = ui->toolButtonGeruch_1->minimumSizeHint().height() - ui->toolButtonGeruch_1->iconSize().height();
+    QSize symbol(300, 300);
+    symbol.scale(2 * knopf.width() / 3, qMin(2 * knopf.height() / 3, knopf.height() - rand), Qt::KeepAspectRatio);
+    for (QToolButton* b :
+        { ui->toolButtonGeruch_1, ui->toolButtonGeruch_2, ui->toolButtonGeruch_3, ui->toolButtonGeruch_4 })
+        b->setIconSize(symbol);
 }
 
 FormScreeningtest::~FormScreeningtest()
@@ -43,13 +66,7 @@ void FormScreeningtest::TestStart(int testArt)
     if (testArt != 1)
         return;
 
-    const QSize knopf = ui->toolButtonGeruch_1->size();
-    qDebug() << " ui->toolButtonGeruch_1->size()" << knopf;
-    QSize symbol(300, 300);
-    symbol.scale(2 * knopf.width() / 3, 2 * knopf.height() / 3, Qt::KeepAspectRatio);
-    for (QToolButton* b :
-        { ui->toolButtonGeruch_1, ui->toolButtonGeruch_2, ui->toolButtonGeruch_3, ui->toolButtonGeruch_4 })
-        b->setIconSize(symbol);
+    bildgroesseAnpassen();
 
     if (!naechsterStift()) {
         emit testBeendet(0);

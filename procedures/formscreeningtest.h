@@ -52,7 +52,12 @@ public slots:
     void on_pushButtonWeiter_clicked();
     void on_toolButtonTestAbbruchScreening_clicked();
 
+protected:
+    bool eventFilter(QObject* objekt, QEvent* ereignis) override;
+
 private:
+    // Sizes the four pictures to the buttons as they are now.
+    void bildgroesseAnpassen();
     bool naechsterStift();
     bool stiftVollstaendig(int nr) const;
     void StiftAnfordern();
