@@ -25,13 +25,6 @@ QStringList zeilen(const QString& sql)
     return ergebnis;
 }
 
-void patientUndUntersucher(Datenbank& db)
-{
-    db.PatientSpeichern("Jörg", "Müller-Lüdenscheidt", "01.02.1980", "männlich", "Meier", "JM-0815",
-        "Hauptstraße 1, Görlitz", "jm@example.org", "Nichtraucher", "Notiz: \"x\"; y");
-    db.UntersucherSpeichern("Erika", "Mustermann", "HNO");
-}
-
 } // namespace
 
 class TestStore : public QObject
@@ -83,7 +76,7 @@ private slots:
         QFETCH(QStringList, gespeichert);
 
         // The answers belong to test 2, not to patient or examiner 1.
-        patientUndUntersucher(*db);
+        testsupport::personenSpeichern(*db);
         db->TestStartSpeichern("Vorlauf", 0, 0);
         db->TestLaden(ExtendedTest);
         db->TestLaden(Diskriminationstest);
@@ -121,7 +114,7 @@ private slots:
         QFETCH(bool, ohneTest);
 
         for (int nase = 0; nase < 2; ++nase) {
-            patientUndUntersucher(*db);
+            testsupport::personenSpeichern(*db);
             db->TestStartSpeichern("Diskriminationstest", nase, 0);
         }
         // A second store shares the tables but has started no test of its own.
