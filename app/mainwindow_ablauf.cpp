@@ -547,6 +547,8 @@ void MainWindow::on_toolButton_auswertungschliessen_clicked()
     }
     SeitenauswahlReset();
     db->PatientLoeschen(-1);
+    // The examiner's fields stay filled and are stored afresh with the next start.
+    db->UntersucherLoeschen(-1);
     PatientReset();
     setPage(seiteDateneingabe);
     db->TestLoeschen(-1);

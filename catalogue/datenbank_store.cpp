@@ -249,16 +249,23 @@ void Datenbank::DiskriminationSpeicher(QByteArray ausgewaehlte)
 
 void Datenbank::PatientLoeschen(int PatientID)
 {
+    zeilenLoeschen("Patient", PatientID, "Datenbank::PatientLoeschen");
+}
+
+void Datenbank::UntersucherLoeschen(int UntersucherID)
+{
+    zeilenLoeschen("Untersucher", UntersucherID, "Datenbank::UntersucherLoeschen");
+}
+
+void Datenbank::zeilenLoeschen(const char* tabelle, int ID, const char* prefix)
+{
     QSqlQuery query(memdb);
-    bool vorbereitet = false;
-    if (PatientID < 0) {
-        vorbereitet = query.prepare(QStringLiteral("DELETE FROM `Patient`;"));
-    } else {
-        vorbereitet = query.prepare(QStringLiteral("DELETE FROM `Patient` WHERE ID =:ID;"));
-        query.bindValue(QStringLiteral(":ID"), PatientID);
-    }
+    const QString alle = QStringLiteral("DELETE FROM `%1`").arg(QLatin1String(tabelle));
+    const bool vorbereitet = query.prepare(ID < 0 ? alle : alle + QStringLiteral(" WHERE ID = :ID"));
+    if (ID >= 0)
+        query.bindValue(QStringLiteral(":ID"), ID);
     if (!vorbereitet || !query.exec())
-        sqlFehler("Datenbank::PatientLoeschen", query, "  ");
+        sqlFehler(prefix, query, "  ");
 }
 
 bool Datenbank::TestLoeschen(int ID)
@@ -277,6 +284,11 @@ bool Datenbank::TestLoeschen(int ID)
         if (!vorbereitet || !query.exec())
             sqlFehler("Datenbank::TestDaten", query, "  ");
     }
+    // The answers go with their test; kept, they would fill the store examination by examination.
+    for (const char* antworten : { "TestStift", "TestSchwelle", "TestSchwelleAusgewaehlte", "TestDiskrimination" })
+        if (!query.exec(QStringLiteral("DELETE FROM `%1` WHERE TestID NOT IN (SELECT ID FROM `Test`)")
+                            .arg(QLatin1String(antworten))))
+            sqlFehler("Datenbank::TestLoeschen", query, "  ");
 
     vorbereitet = query.prepare(QStringLiteral("SELECT * FROM `Test`;"));
     query.bindValue(QStringLiteral(":ID"), ID);

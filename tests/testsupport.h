@@ -211,7 +211,7 @@ public:
     void diskrimination(int treffer) const;
     // Waits for the report, checks that the page shows where it is saved, and returns the text of its PDF.
     QString bericht(const QString& code = QStringLiteral("P-0042")) const;
-    // Closing the result page discards the examination and keeps the examiner.
+    // Closing the result page empties the store and the patient's fields and keeps the examiner's.
     void schliessen() const;
     int zeilen(const QString& tabelle) const;
     // The sides stored for the runs of one kind, in the order they were run.

@@ -98,10 +98,11 @@ private slots:
         QTest::addColumn<QStringList>("uebrig");
         QTest::addColumn<bool>("ohneTest");
 
-        QTest::newRow("0: last started test, no patient") << 0 << 0 << QStringList { "T1", "P1", "P2" } << false;
+        QTest::newRow("0: last started test with its answers, no patient")
+            << 0 << 0 << QStringList { "T1", "P1", "P2", "D1" } << false;
         QTest::newRow("0 before any test was started: nothing")
-            << 0 << 0 << QStringList { "T1", "T2", "P1", "P2" } << true;
-        QTest::newRow("by id") << 1 << 2 << QStringList { "T2", "P1" } << false;
+            << 0 << 0 << QStringList { "T1", "T2", "P1", "P2", "D1", "D2" } << true;
+        QTest::newRow("by id") << 1 << 2 << QStringList { "T2", "P1", "D2" } << false;
         QTest::newRow("-1: everything") << -1 << -1 << QStringList {} << false;
     }
 
@@ -116,12 +117,15 @@ private slots:
         for (int nase = 0; nase < 2; ++nase) {
             testsupport::personenSpeichern(*db);
             db->TestStartSpeichern("Diskriminationstest", nase, 0);
+            db->DiskriminationSpeicher(QByteArray(1, 1));
         }
         // A second store shares the tables but has started no test of its own.
         Datenbank ohneLauf(nullptr);
         QCOMPARE((ohneTest ? ohneLauf : *db).TestLoeschen(test), !uebrig.filter("T").isEmpty());
         db->PatientLoeschen(patient);
-        QCOMPARE(zeilen("SELECT 'T' || ID FROM Test UNION ALL SELECT 'P' || ID FROM Patient"), uebrig);
+        QCOMPARE(zeilen("SELECT 'T' || ID FROM Test UNION ALL SELECT 'P' || ID FROM Patient UNION ALL "
+                        "SELECT 'D' || TestID FROM TestDiskrimination"),
+            uebrig);
     }
 };
 
