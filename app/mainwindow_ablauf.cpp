@@ -16,7 +16,6 @@
 
 #include <QApplication>
 #include <QDebug>
-#include <QIcon>
 #include <QSettings>
 #include <QTimer>
 
@@ -78,10 +77,10 @@ void MainWindow::on_comboBoxTestAuswahl_currentIndexChanged(int index)
 void MainWindow::beginnenKnoppEnable(bool enable)
 {
     if (enable) {
-        ui->pushButtonBeginnen->setIcon(QIcon(QStringLiteral(":/png/Bilder/startknopp.png")));
+        ui->pushButtonBeginnen->setIcon(startKnopf);
         ui->label_startbedingung->clear();
     } else {
-        ui->pushButtonBeginnen->setIcon(QIcon(QStringLiteral(":/png/Bilder/startknopprot.png")));
+        ui->pushButtonBeginnen->setIcon(startKnopfRot);
     }
     m_StartEnable = enable;
 }
