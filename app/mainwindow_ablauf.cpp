@@ -544,6 +544,8 @@ void MainWindow::on_toolButton_auswertungschliessen_clicked()
         delete ergebnis;
         ergebnis = nullptr;
     }
+    // The last patient's report is not kept in memory until the next one replaces it.
+    ui->labelSvg->clear();
     SeitenauswahlReset();
     db->PatientLoeschen(-1);
     // The examiner's fields stay filled and are stored afresh with the next start.

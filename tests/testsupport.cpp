@@ -414,9 +414,10 @@ void Untersuchung::schliessen() const
 {
     klicken(QStringLiteral("toolButton_auswertungschliessen"));
     QCOMPARE(seite(), QStringLiteral("pageDateneingabe"));
-    // Nothing of the examination stays in the store: no patient, examiner, test or answer.
+    // Nothing of the examination stays: no patient, examiner, test or answer in the store, no picture of its report.
     for (const char* tabelle : tabellen)
         QVERIFY2(zeilen(QLatin1String(tabelle)) == 0, tabelle);
+    QVERIFY(x<QLabel>(QStringLiteral("labelSvg"))->pixmap(Qt::ReturnByValue).isNull());
     QCOMPARE(x<QLineEdit>(QStringLiteral("lineEditPatientVorname"))->text(), QString());
     QCOMPARE(x<QLineEdit>(QStringLiteral("lineEditUntersucherNachname"))->text(), QStringLiteral("Prüfer"));
 }
