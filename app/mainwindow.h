@@ -3,6 +3,7 @@
 #include <QBitArray>
 #include <QByteArray>
 #include <QDate>
+#include <QIcon>
 #include <QMainWindow>
 #include <QRect>
 #include <QStringList>
@@ -200,4 +201,8 @@ private:
     QTimer* auswertungsTakt;
     // Fits the report picture again whenever the result page's view changes its size.
     QObject* berichtEinpasser = nullptr;
+    // The start button's two looks, loaded once: an icon made anew at every change would leave another scaled
+    // copy of its picture in Qt's pixmap cache each time it is painted, examination after examination.
+    const QIcon startKnopf { QStringLiteral(":/png/Bilder/startknopp.png") };
+    const QIcon startKnopfRot { QStringLiteral(":/png/Bilder/startknopprot.png") };
 };

@@ -16,7 +16,6 @@
 
 #include <QApplication>
 #include <QDebug>
-#include <QIcon>
 #include <QSettings>
 #include <QTimer>
 
@@ -78,10 +77,10 @@ void MainWindow::on_comboBoxTestAuswahl_currentIndexChanged(int index)
 void MainWindow::beginnenKnoppEnable(bool enable)
 {
     if (enable) {
-        ui->pushButtonBeginnen->setIcon(QIcon(QStringLiteral(":/png/Bilder/startknopp.png")));
+        ui->pushButtonBeginnen->setIcon(startKnopf);
         ui->label_startbedingung->clear();
     } else {
-        ui->pushButtonBeginnen->setIcon(QIcon(QStringLiteral(":/png/Bilder/startknopprot.png")));
+        ui->pushButtonBeginnen->setIcon(startKnopfRot);
     }
     m_StartEnable = enable;
 }
@@ -545,8 +544,12 @@ void MainWindow::on_toolButton_auswertungschliessen_clicked()
         delete ergebnis;
         ergebnis = nullptr;
     }
+    // The last patient's report is not kept in memory until the next one replaces it.
+    ui->labelSvg->clear();
     SeitenauswahlReset();
     db->PatientLoeschen(-1);
+    // The examiner's fields stay filled and are stored afresh with the next start.
+    db->UntersucherLoeschen(-1);
     PatientReset();
     setPage(seiteDateneingabe);
     db->TestLoeschen(-1);

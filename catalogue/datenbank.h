@@ -124,6 +124,8 @@ public:
     void UntersucherSpeichern(QString Vorname, QString Name, QString Bemerkung);
     void TestStartSpeichern(QString TestName, int Nase, int abschwellung);
     void PatientLoeschen(int PatientID);
+    void UntersucherLoeschen(int UntersucherID);
+    // Deletes the test (-1: all tests) with its answers; tells whether tests are left.
     bool TestLoeschen(int ID);
 
     // Scoring and result retrieval.
@@ -147,6 +149,8 @@ private:
     void setupMemDatabase();
     bool DiskriminationAuswerten(TestErgebnis* testergebnis, int TestId);
     bool TestDatenScreening(TestErgebnis* testergebnis, int testid);
+    // Deletes the row `ID` of `tabelle`, all rows for a negative `ID`.
+    void zeilenLoeschen(const char* tabelle, int ID, const char* prefix);
     // Error debug line of a failed statement: prefix, SQL error, separator, statement.
     static void sqlFehler(const char* prefix, const QSqlQuery& query, const char* trenner);
 

@@ -59,6 +59,14 @@ QString createStatement(const Tabelle& tabelle)
         .arg(QLatin1String(tabelle.name), spalten.join(QStringLiteral(", ")));
 }
 
+// Binds a text as it is. SQLite takes a byte-order mark at the start of a text for one and drops it, and with the
+// mark of the other byte order reads the rest as nonsense; a mark of our own in front keeps whatever the text begins
+// with. A null text stays NULL.
+void textBinden(QSqlQuery& query, const QString& platzhalter, const QString& text)
+{
+    query.bindValue(platzhalter, text.isNull() ? text : QChar(QChar::ByteOrderMark) + text);
+}
+
 } // namespace
 
 void Datenbank::sqlFehler(const char* prefix, const QSqlQuery& query, const char* trenner)
@@ -108,16 +116,16 @@ void Datenbank::PatientSpeichern(QString Vorname, QString Name, QString Geburtsd
         "INSERT INTO `Patient` (`Vorname`, `Name`, `Geburtsdatum`, `Geschlecht`, `Geburtsname`, `Personencode`, "
         "`Adresse`, `TelefonEmail`, `Rauchgewohnheit`, `Notiz`)VALUES (:Vorname, :Name, :Geburtsdatum, :Geschlecht, "
         ":Geburtsname, :Personencode, :Adresse, :TelefonEmail, :Rauchgewohnheit, :Notiz);"));
-    query.bindValue(QStringLiteral(":Vorname"), Vorname);
-    query.bindValue(QStringLiteral(":Name"), Name);
-    query.bindValue(QStringLiteral(":Geburtsdatum"), Geburtsdatum);
-    query.bindValue(QStringLiteral(":Geschlecht"), Geschlecht);
-    query.bindValue(QStringLiteral(":Geburtsname"), Geburtsname);
-    query.bindValue(QStringLiteral(":Personencode"), Personencode);
-    query.bindValue(QStringLiteral(":Adresse"), Adresse);
-    query.bindValue(QStringLiteral(":TelefonEmail"), TelefonEmail);
-    query.bindValue(QStringLiteral(":Rauchgewohnheit"), Rauchgewohnheit);
-    query.bindValue(QStringLiteral(":Notiz"), Notiz);
+    textBinden(query, QStringLiteral(":Vorname"), Vorname);
+    textBinden(query, QStringLiteral(":Name"), Name);
+    textBinden(query, QStringLiteral(":Geburtsdatum"), Geburtsdatum);
+    textBinden(query, QStringLiteral(":Geschlecht"), Geschlecht);
+    textBinden(query, QStringLiteral(":Geburtsname"), Geburtsname);
+    textBinden(query, QStringLiteral(":Personencode"), Personencode);
+    textBinden(query, QStringLiteral(":Adresse"), Adresse);
+    textBinden(query, QStringLiteral(":TelefonEmail"), TelefonEmail);
+    textBinden(query, QStringLiteral(":Rauchgewohnheit"), Rauchgewohnheit);
+    textBinden(query, QStringLiteral(":Notiz"), Notiz);
     if (vorbereitet && query.exec()) {
         PatientID = query.lastInsertId().toInt();
         qDebug() << "PatientSpeichern Last ID was:" << PatientID;
@@ -133,9 +141,9 @@ void Datenbank::UntersucherSpeichern(QString Vorname, QString Name, QString Beme
     QSqlQuery query(memdb);
     const bool vorbereitet = query.prepare(
         QStringLiteral("INSERT INTO `Untersucher` (`Vorname`,`Name`,`Bemerkung`) VALUES (:Vorname,:Name,:Bemerkung);"));
-    query.bindValue(QStringLiteral(":Vorname"), Vorname);
-    query.bindValue(QStringLiteral(":Name"), Name);
-    query.bindValue(QStringLiteral(":Bemerkung"), Bemerkung);
+    textBinden(query, QStringLiteral(":Vorname"), Vorname);
+    textBinden(query, QStringLiteral(":Name"), Name);
+    textBinden(query, QStringLiteral(":Bemerkung"), Bemerkung);
     if (vorbereitet && query.exec()) {
         UntersucherID = query.lastInsertId().toInt();
         qDebug() << "UntersucherSpeichern Last ID was:" << UntersucherID;
@@ -153,7 +161,7 @@ void Datenbank::TestStartSpeichern(QString TestName, int Nase, int abschwellung)
         "INSERT INTO `Test` (`TestArt`,`TestName`,`Untersucher`,`Patient`, `Nase`, `abschwellung`, `Timestamp`) "
         "VALUES (:TestArt,:TestName,:Untersucher,:Patient,:Nase,:abschwellung,:Timestamp);"));
     query.bindValue(QStringLiteral(":TestArt"), static_cast<int>(testArt));
-    query.bindValue(QStringLiteral(":TestName"), TestName);
+    textBinden(query, QStringLiteral(":TestName"), TestName);
     query.bindValue(QStringLiteral(":Untersucher"), UntersucherID);
     query.bindValue(QStringLiteral(":Patient"), PatientID);
     query.bindValue(QStringLiteral(":Nase"), Nase);
@@ -183,7 +191,7 @@ void Datenbank::TestStiftSpeichern(int StiftNr, int korrekt, int auswahl, QStrin
     for (int i = 0; i < 4; ++i) {
         // A null string would be bound as NULL rather than as text.
         const QString name = Namen.value(i);
-        query.bindValue(QStringLiteral(":StiftDuft%1").arg(i + 1), name.isNull() ? QStringLiteral("") : name);
+        textBinden(query, QStringLiteral(":StiftDuft%1").arg(i + 1), name.isNull() ? QStringLiteral("") : name);
     }
     if (!vorbereitet || !query.exec())
         sqlFehler("Datenbank::TestStiftSpeichern", query, "  ");
@@ -249,16 +257,23 @@ void Datenbank::DiskriminationSpeicher(QByteArray ausgewaehlte)
 
 void Datenbank::PatientLoeschen(int PatientID)
 {
+    zeilenLoeschen("Patient", PatientID, "Datenbank::PatientLoeschen");
+}
+
+void Datenbank::UntersucherLoeschen(int UntersucherID)
+{
+    zeilenLoeschen("Untersucher", UntersucherID, "Datenbank::UntersucherLoeschen");
+}
+
+void Datenbank::zeilenLoeschen(const char* tabelle, int ID, const char* prefix)
+{
     QSqlQuery query(memdb);
-    bool vorbereitet = false;
-    if (PatientID < 0) {
-        vorbereitet = query.prepare(QStringLiteral("DELETE FROM `Patient`;"));
-    } else {
-        vorbereitet = query.prepare(QStringLiteral("DELETE FROM `Patient` WHERE ID =:ID;"));
-        query.bindValue(QStringLiteral(":ID"), PatientID);
-    }
+    const QString alle = QStringLiteral("DELETE FROM `%1`").arg(QLatin1String(tabelle));
+    const bool vorbereitet = query.prepare(ID < 0 ? alle : alle + QStringLiteral(" WHERE ID = :ID"));
+    if (ID >= 0)
+        query.bindValue(QStringLiteral(":ID"), ID);
     if (!vorbereitet || !query.exec())
-        sqlFehler("Datenbank::PatientLoeschen", query, "  ");
+        sqlFehler(prefix, query, "  ");
 }
 
 bool Datenbank::TestLoeschen(int ID)
@@ -277,6 +292,11 @@ bool Datenbank::TestLoeschen(int ID)
         if (!vorbereitet || !query.exec())
             sqlFehler("Datenbank::TestDaten", query, "  ");
     }
+    // The answers go with their test; kept, they would fill the store examination by examination.
+    for (const char* antworten : { "TestStift", "TestSchwelle", "TestSchwelleAusgewaehlte", "TestDiskrimination" })
+        if (!query.exec(QStringLiteral("DELETE FROM `%1` WHERE TestID NOT IN (SELECT ID FROM `Test`)")
+                            .arg(QLatin1String(antworten))))
+            sqlFehler("Datenbank::TestLoeschen", query, "  ");
 
     vorbereitet = query.prepare(QStringLiteral("SELECT * FROM `Test`;"));
     query.bindValue(QStringLiteral(":ID"), ID);

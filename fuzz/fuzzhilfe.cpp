@@ -1,6 +1,7 @@
 #include "fuzzhilfe.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QStandardPaths>
 
 namespace
@@ -17,7 +18,7 @@ void meldung(QtMsgType typ, const QMessageLogContext& kontext, const QString& te
 }
 } // namespace
 
-void fuzz::anwendung()
+void fuzz::anwendung(bool schriften)
 {
     if (QCoreApplication::instance())
         return;
@@ -25,7 +26,13 @@ void fuzz::anwendung()
     static char name[] = "duftlotse_fuzz";
     static char* argv[] = { name, nullptr };
     // Lives as long as the process, like the application object of the real program.
-    new QCoreApplication(argc, argv);
+    if (schriften) {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        new QGuiApplication(argc, argv);
+    } else {
+        new QCoreApplication(argc, argv);
+    }
     QStandardPaths::setTestModeEnabled(true);
     weitergeben = qInstallMessageHandler(meldung);
 }
@@ -46,5 +53,15 @@ QStringList fuzz::debugZeilen(const std::function<void()>& lauf)
 
 void fuzz::verletzt(const char* eigenschaft, const QString& einzelheiten)
 {
-    qFatal("Verletzt: %s: %s", eigenschaft, qUtf8Printable(einzelheiten));
+    // Characters that a terminal would swallow or act on, as code points.
+    QString lesbar;
+    for (const QChar zeichen : einzelheiten) {
+        const QChar::Category art = zeichen.category();
+        if (art == QChar::Other_Control || art == QChar::Other_Format || art == QChar::Other_NotAssigned
+            || art == QChar::Separator_Line || art == QChar::Separator_Paragraph)
+            lesbar += QStringLiteral("<U+%1>").arg(zeichen.unicode(), 4, 16, QLatin1Char('0')).toUpper();
+        else
+            lesbar += zeichen;
+    }
+    qFatal("Verletzt: %s: %s", eigenschaft, qUtf8Printable(lesbar));
 }

@@ -14,10 +14,11 @@
 
 namespace fuzz
 {
-// The one QCoreApplication (SQL driver, locale) in test mode, so that nothing of the
-// real user's is read or written. Debug lines are dropped: they would drown the
+// The one application object (SQL driver, locale) in test mode, so that nothing of the
+// real user's is read or written; with `schriften` a QGuiApplication on the offscreen
+// platform, for code that measures text. Debug lines are dropped: they would drown the
 // fuzzer's own output and slow it down.
-void anwendung();
+void anwendung(bool schriften = false);
 
 // The fuzzer's bytes as they arrive.
 QByteArray bytes(const uint8_t* data, size_t size);

@@ -167,6 +167,10 @@ QString dateistamm(const QString& personencode)
     QString code = personencode.simplified();
     for (const QChar zeichen : Ergebnis::notAllowedCharsNoSubDir)
         code.replace(zeichen, QLatin1Char('_'));
+    // Control characters too: a NUL would end the name for the file system, the others garble it in a listing.
+    for (QChar& zeichen : code)
+        if (zeichen.category() == QChar::Other_Control)
+            zeichen = QLatin1Char('_');
     // A leading dot would hide the report in a file manager.
     while (code.startsWith(QLatin1Char('.')))
         code.remove(0, 1);

@@ -65,6 +65,29 @@ QString textVon(const QDomElement& element, const QString& ID)
     return QString();
 }
 
+// `text` without the characters XML cannot carry, which would leave the section unreadable to the renderer: control
+// characters other than tab and line breaks (pasted from other programs; a vertical tab or form feed, a word
+// processor's line or page break, becomes a blank), unpaired surrogates and the non-characters U+FFFE and U+FFFF.
+QString xmlText(const QString& text)
+{
+    QString ergebnis;
+    ergebnis.reserve(text.size());
+    for (int i = 0; i < text.size(); ++i) {
+        const QChar zeichen = text.at(i);
+        const ushort wert = zeichen.unicode();
+        if (zeichen.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) {
+            ergebnis += zeichen;
+            ergebnis += text.at(++i);
+        } else if (wert == '\v' || wert == '\f') {
+            ergebnis += QLatin1Char(' ');
+        } else if ((wert >= 0x20 || wert == '\t' || wert == '\n' || wert == '\r') && !zeichen.isSurrogate()
+            && wert != 0xFFFE && wert != 0xFFFF) {
+            ergebnis += zeichen;
+        }
+    }
+    return ergebnis;
+}
+
 } // namespace
 
 QString Ergebnis::VorlagenPfad(const QString& name)
@@ -119,10 +142,11 @@ void Ergebnis::traverseXML_FarbeSetzen(QDomNode& node, const QString& Marker, co
 
 void Ergebnis::TextSetzen(QDomDocument doc, const QString& ID, const QString& Text)
 {
+    const QString text = xmlText(Text);
     const QDomNodeList wurzeln = doc.elementsByTagName(QStringLiteral("svg"));
     for (int i = 0; i < wurzeln.size(); ++i) {
         QDomNode wurzel = wurzeln.at(i);
-        traverseXML_TextSetzen(wurzel, ID, Text);
+        traverseXML_TextSetzen(wurzel, ID, text);
     }
 }
 

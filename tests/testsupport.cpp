@@ -182,6 +182,42 @@ qint64 twoSecondsOfWaiting(QProgressBar* bar, const std::function<void()>& answe
     return firstShown.value(27) - firstShown.value(29);
 }
 
+void personenSpeichern(Datenbank& db, const QString& geburtsdatum, const QString& code, const QString& vorname,
+    const QString& nachname, const QString& bemerkung)
+{
+    db.PatientSpeichern(vorname, nachname, geburtsdatum, "männlich", "Meier", code, "Hauptstraße 1, Görlitz",
+        "0351 123", "Nichtraucher", "keine");
+    db.UntersucherSpeichern("Erika", "Mustermann", bemerkung);
+}
+
+void testStarten(Datenbank& db, TestArt art, int nase, int abschwellung)
+{
+    db.TestLaden(art);
+    db.TestStartSpeichern(db.ListeDerTest().value(db.getTestArten().indexOf(art)), nase, abschwellung);
+}
+
+void schwellenLauf(Datenbank& db, int nase, const QVector<int>& wendepunkte)
+{
+    testStarten(db, Schwellentest, nase);
+    QVector<WendePunkte> lauf { { 16, false, 0 } };
+    for (int i = 0; i < wendepunkte.size(); ++i)
+        lauf << WendePunkte { wendepunkte.at(i), true, i + 1 } << WendePunkte { wendepunkte.at(i) + 1, false, i + 1 };
+    db.WendepunkteSpeichern(lauf);
+}
+
+void stiftLauf(Datenbank& db, TestArt art, int nase, int richtige)
+{
+    testStarten(db, art, nase, 1);
+    for (int nr = 1; nr <= db.Stiftreihenfolge().size(); ++nr)
+        db.TestStiftSpeichern(nr, 2, nr <= richtige ? 2 : 4, { "Rose", "Zimt", "Käse", "Fisch" });
+}
+
+void diskriminationsLauf(Datenbank& db, int nase, int gruene)
+{
+    testStarten(db, Diskriminationstest, nase);
+    db.DiskriminationSpeicher(QByteArray(gruene, 1) + QByteArray(16 - gruene, 2));
+}
+
 namespace
 {
 const QAbstractScrollArea* scrollAreaOf(const QWidget* w, const QWidget* page)
@@ -237,13 +273,18 @@ QStringList layoutProblems(QWidget* page)
     return problems;
 }
 
+namespace
+{
+const char* const tabellen[] = { "Patient", "Untersucher", "Test", "TestStift", "TestSchwelle",
+    "TestSchwelleAusgewaehlte", "TestDiskrimination" };
+} // namespace
+
 Untersuchung::Untersuchung(bool hinweiseAus, const QString& sprache)
 {
     // The in-memory store outlives a window; every examination starts from an empty one.
     if (QSqlDatabase::contains(QStringLiteral("memdb"))) {
         QSqlQuery leeren(QSqlDatabase::database(QStringLiteral("memdb")));
-        for (const char* tabelle : { "Patient", "Untersucher", "Test", "TestStift", "TestSchwelle",
-                 "TestSchwelleAusgewaehlte", "TestDiskrimination" })
+        for (const char* tabelle : tabellen)
             leeren.exec(QStringLiteral("DELETE FROM `%1`").arg(QLatin1String(tabelle)));
     }
     QSettings einstellungen(MainWindow::Organisation, MainWindow::Anwendung);
@@ -378,8 +419,10 @@ void Untersuchung::schliessen() const
 {
     klicken(QStringLiteral("toolButton_auswertungschliessen"));
     QCOMPARE(seite(), QStringLiteral("pageDateneingabe"));
-    QVERIFY(db->Patientendaten(0).isEmpty());
-    QCOMPARE(zeilen(QStringLiteral("Test")), 0);
+    // Nothing of the examination stays: no patient, examiner, test or answer in the store, no picture of its report.
+    for (const char* tabelle : tabellen)
+        QVERIFY2(zeilen(QLatin1String(tabelle)) == 0, tabelle);
+    QVERIFY(x<QLabel>(QStringLiteral("labelSvg"))->pixmap(Qt::ReturnByValue).isNull());
     QCOMPARE(x<QLineEdit>(QStringLiteral("lineEditPatientVorname"))->text(), QString());
     QCOMPARE(x<QLineEdit>(QStringLiteral("lineEditUntersucherNachname"))->text(), QStringLiteral("Prüfer"));
 }

@@ -91,6 +91,17 @@ private:
 // 29 s to 27 s: about 2000 with one tick chain, half that with two; -1 if it never gets there.
 qint64 twoSecondsOfWaiting(QProgressBar* bar, const std::function<void()>& answer);
 
+// The store filled as the data page and the test screens fill it: the patient with the examiner Erika Mustermann;
+// then runs, each started as the window starts it, under the catalogue's name of its test: a staircase with a
+// recognised and an unrecognised row per reversal, pens with the first `richtige` right (decongested), triplets with
+// the first `gruene` picked right (the green cap, code 1) and the rest with code 2.
+void personenSpeichern(Datenbank& db, const QString& geburtsdatum = "01.02.1980", const QString& code = "JM-0815",
+    const QString& vorname = "Jörg", const QString& nachname = "Müller", const QString& bemerkung = "HNO-Praxis");
+void testStarten(Datenbank& db, TestArt art, int nase = 2, int abschwellung = 0);
+void schwellenLauf(Datenbank& db, int nase, const QVector<int>& wendepunkte);
+void stiftLauf(Datenbank& db, TestArt art, int nase, int richtige);
+void diskriminationsLauf(Datenbank& db, int nase, int gruene);
+
 // Smallest height of anything the examiner presses on the touch screen.
 constexpr int smallestButton = 48;
 
@@ -202,7 +213,7 @@ public:
     void diskrimination(int treffer) const;
     // Waits for the report, checks that the page shows where it is saved, and returns the text of its PDF.
     QString bericht(const QString& code = QStringLiteral("P-0042")) const;
-    // Closing the result page discards the examination and keeps the examiner.
+    // Closing the result page empties the store and the patient's fields and keeps the examiner's.
     void schliessen() const;
     int zeilen(const QString& tabelle) const;
     // The sides stored for the runs of one kind, in the order they were run.

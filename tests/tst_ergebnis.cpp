@@ -137,6 +137,9 @@ private slots:
                                     << "Ärzte-Nr_3.ß" + QString(29, QLatin1Char('_')) + "x";
         QTest::newRow("blanks") << "   "
                                 << "PdfFile";
+        QTest::newRow("control characters, a NUL among them") << QStringLiteral("A\x01"
+                                                                                "B\0C\x7f")
+                                                              << "A_B_C_";
         QTest::newRow("leading dots") << "../x"
                                       << "_x";
         QTest::newRow("dots only") << "..."

@@ -80,9 +80,8 @@ void TestSchwellentest::staircaseRowsAreStoredAndScored()
     // The application sets its language before the store loads its definitions.
     QLocale::setDefault(QLocale(QStringLiteral("de_DE")));
     Datenbank db(nullptr);
-    db.PatientSpeichern("Jörg", "Müller", "03.04.1970", "männlich", "", "JM-0815", "", "", "", "");
-    db.TestLaden(Schwellentest);
-    db.TestStartSpeichern("Schwellentest", 0, 0);
+    testsupport::personenSpeichern(db);
+    testsupport::testStarten(db, Schwellentest, 0);
     Seite s(QStringLiteral("Schwelle"));
     QStringList zeilen;
     connect(s.form, &FormSchwellentest::WendepunkteSpeichern, &db, [&](const QVector<WendePunkte>& z) {

@@ -4,38 +4,6 @@
 
 #include <QLocale>
 
-namespace
-{
-
-// Per reversal a recognised row that turns the staircase and an unrecognised one of the same number.
-void schwellenLauf(Datenbank& db, int nase, const QVector<int>& wendepunkte)
-{
-    db.TestLaden(Schwellentest);
-    db.TestStartSpeichern("Schwellentest", nase, 0);
-    QVector<WendePunkte> lauf { { 16, false, 0 } };
-    for (int i = 0; i < wendepunkte.size(); ++i)
-        lauf << WendePunkte { wendepunkte.at(i), true, i + 1 } << WendePunkte { wendepunkte.at(i) + 1, false, i + 1 };
-    db.WendepunkteSpeichern(lauf);
-}
-
-void stiftLauf(Datenbank& db, TestArt art, int nase, int richtige)
-{
-    db.TestLaden(art);
-    db.TestStartSpeichern("Identifikationstest blau", nase, 1);
-    for (int nr = 1; nr <= db.Stiftreihenfolge().size(); ++nr)
-        db.TestStiftSpeichern(nr, 2, nr <= richtige ? 2 : 4, { "Rose", "Zimt", "Käse", "Fisch" });
-}
-
-// Code 1 is the green cap, the correct pick; code 2 is one of the others.
-void diskriminationsLauf(Datenbank& db, int nase, int gruene)
-{
-    db.TestLaden(Diskriminationstest);
-    db.TestStartSpeichern("Diskriminationstest", nase, 0);
-    db.DiskriminationSpeicher(QByteArray(gruene, 1) + QByteArray(16 - gruene, 2));
-}
-
-} // namespace
-
 class TestScoring : public QObject
 {
     Q_OBJECT
@@ -52,9 +20,7 @@ private slots:
     // Results are read for the current patient, so a new one per case keeps earlier cases' rows out.
     void init()
     {
-        db->PatientSpeichern("Jörg", "Müller", "01.02.1980", "männlich", "Meier", "JM-0815", "Hauptstraße 1, Görlitz",
-            "0351 123", "Nichtraucher", "keine");
-        db->UntersucherSpeichern("Erika", "Mustermann", "HNO-Praxis");
+        testsupport::personenSpeichern(*db);
     }
 
     // `lauf` holds the reversals of a threshold run, otherwise the number of correct answers.
@@ -83,11 +49,11 @@ private slots:
         QFETCH(int, antworten);
 
         if (art == Schwellentest)
-            schwellenLauf(*db, 2, lauf);
+            testsupport::schwellenLauf(*db, 2, lauf);
         else if (art == Diskriminationstest)
-            diskriminationsLauf(*db, 0, lauf.first());
+            testsupport::diskriminationsLauf(*db, 0, lauf.first());
         else
-            stiftLauf(*db, static_cast<TestArt>(art), 0, lauf.first());
+            testsupport::stiftLauf(*db, static_cast<TestArt>(art), 0, lauf.first());
         const TestErgebnisse e = db->TestErgebnisDaten(0);
         QCOMPARE(e.testergebnis.size(), 1);
         const TestErgebnis& t = e.testergebnis.first();
@@ -131,13 +97,12 @@ private slots:
         QFETCH(double, summe);
         QFETCH(bool, riechtSchlecht);
 
-        db->TestLaden(ExtendedTest);
-        db->TestStartSpeichern("Extended Test", 2, 0);
-        schwellenLauf(*db, 2, wendepunkte);
-        diskriminationsLauf(*db, 0, 10);
-        diskriminationsLauf(*db, 1, 12);
+        testsupport::testStarten(*db, ExtendedTest);
+        testsupport::schwellenLauf(*db, 2, wendepunkte);
+        testsupport::diskriminationsLauf(*db, 0, 10);
+        testsupport::diskriminationsLauf(*db, 1, 12);
         for (int nase = 0; nase < identifikation.size(); ++nase)
-            stiftLauf(*db, Identifikationstest_blau, nase, identifikation.at(nase));
+            testsupport::stiftLauf(*db, Identifikationstest_blau, nase, identifikation.at(nase));
         const TestErgebnisse e = db->TestErgebnisDaten(0);
         QList<int> gelesen;
         for (const TestErgebnis& t : e.testergebnis)
@@ -164,8 +129,7 @@ private slots:
         QFETCH(QString, geburtsdatum);
         QFETCH(QString, alter);
 
-        db->PatientSpeichern("Jörg", "Müller", geburtsdatum, "männlich", "Meier", "JM-0815", "Hauptstraße 1, Görlitz",
-            "0351 123", "Nichtraucher", "keine");
+        testsupport::personenSpeichern(*db, geburtsdatum);
         QMap<QString, QString> erwartet { { "Name", "Jörg Müller" }, { "Vorname", "Jörg" }, { "Nachname", "Müller" },
             { "Geburtsdatum", geburtsdatum }, { "Geschlecht", "männlich" }, { "Geburtsname", "Meier" },
             { "Personencode", "JM-0815" }, { "Adresse", "Hauptstraße 1, Görlitz" }, { "TelefonEmail", "0351 123" },
