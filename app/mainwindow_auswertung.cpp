@@ -9,11 +9,8 @@
 #include "rueckfrage.h"
 
 #include <QDesktopServices>
-#include <QDir>
 #include <QEvent>
 #include <QFileInfo>
-#include <QMessageBox>
-#include <QPushButton>
 #include <QStandardPaths>
 #include <QUrl>
 
@@ -49,9 +46,8 @@ private:
 void MainWindow::SpeicherortZeigen()
 {
     const QString pfad = ergebnis ? ergebnis->pdfPfad() : QString();
-    ui->labelGespeichert->setText(pfad.isEmpty()
-            ? tr("Der Bericht ist nicht gespeichert.")
-            : tr("Gespeichert unter: %1").arg(rueckfrage::umbrechbar(QDir::toNativeSeparators(pfad))));
+    ui->labelGespeichert->setText(pfad.isEmpty() ? tr("Der Bericht ist nicht gespeichert.")
+                                                 : tr("Gespeichert unter: %1").arg(rueckfrage::umbrechbar(pfad)));
     ui->labelGespeichert->setVisible(ergebnis != nullptr);
     ui->toolButtonOrdnerOeffnen->setVisible(ergebnis && !pfad.isEmpty());
     ui->toolButtonAndererOrdner->setVisible(ergebnis && pfad.isEmpty());
@@ -100,12 +96,6 @@ bool MainWindow::BerichtDarfWeg()
 {
     if (!ergebnis || !ergebnis->pdfPfad().isEmpty())
         return true;
-    QMessageBox box;
-    box.setText(tr("Der Bericht ist nicht gespeichert. Ohne PDF schließen?"));
-    // The safe answer first, as in the abort question.
-    box.addButton(tr("Zurück"), QMessageBox::ActionRole);
-    QPushButton* schliessen = box.addButton(tr("Ohne PDF schließen"), QMessageBox::ActionRole);
-    rueckfrage::fingergerecht(box);
-    box.exec();
-    return box.clickedButton() == schliessen;
+    return rueckfrage::frage(tr("Der Bericht ist nicht gespeichert. Ohne PDF schließen?"), QString(), tr("Zurück"),
+        tr("Ohne PDF schließen"));
 }

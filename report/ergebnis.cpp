@@ -280,8 +280,8 @@ void Ergebnis::PdfAblegen(QString ordner)
 {
     while (!PdfSpeichern(ordner)) {
         QMessageBox box;
-        box.setText(tr("Der Bericht konnte nicht als PDF gespeichert werden:\n%1")
-                        .arg(rueckfrage::umbrechbar(QDir::toNativeSeparators(versuchterPfad))));
+        box.setText(
+            tr("Der Bericht konnte nicht als PDF gespeichert werden:\n%1").arg(rueckfrage::umbrechbar(versuchterPfad)));
         box.addButton(QMessageBox::Ok);
         QPushButton* anderer = box.addButton(tr("Anderen Ordner wählen…"), QMessageBox::ActionRole);
         rueckfrage::fingergerecht(box);
