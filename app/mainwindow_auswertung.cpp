@@ -14,35 +14,6 @@
 #include <QStandardPaths>
 #include <QUrl>
 
-#include <functional>
-
-namespace
-{
-
-// Calls back whenever the watched widget changes its size.
-class Groessenwaechter : public QObject
-{
-public:
-    Groessenwaechter(QObject* parent, std::function<void()> aufruf)
-        : QObject(parent)
-        , aufruf(std::move(aufruf))
-    {
-    }
-
-protected:
-    bool eventFilter(QObject* objekt, QEvent* ereignis) override
-    {
-        if (ereignis->type() == QEvent::Resize)
-            aufruf();
-        return QObject::eventFilter(objekt, ereignis);
-    }
-
-private:
-    std::function<void()> aufruf;
-};
-
-} // namespace
-
 void MainWindow::SpeicherortZeigen()
 {
     const QString pfad = ergebnis ? ergebnis->pdfPfad() : QString();
@@ -51,11 +22,17 @@ void MainWindow::SpeicherortZeigen()
     ui->labelGespeichert->setVisible(ergebnis != nullptr);
     ui->toolButtonOrdnerOeffnen->setVisible(ergebnis && !pfad.isEmpty());
     ui->toolButtonAndererOrdner->setVisible(ergebnis && pfad.isEmpty());
-    if (ergebnis && !berichtEinpasser) {
-        berichtEinpasser = new Groessenwaechter(this, [this] { BerichtEinpassen(); });
-        ui->scrollArea->viewport()->installEventFilter(berichtEinpasser);
-    }
+    // Installed again, a filter is still called once.
+    if (ergebnis)
+        ui->scrollArea->viewport()->installEventFilter(this);
     BerichtEinpassen();
+}
+
+bool MainWindow::eventFilter(QObject* objekt, QEvent* ereignis)
+{
+    if (ereignis->type() == QEvent::Resize && objekt == ui->scrollArea->viewport())
+        BerichtEinpassen();
+    return QMainWindow::eventFilter(objekt, ereignis);
 }
 
 void MainWindow::BerichtEinpassen()
