@@ -223,7 +223,6 @@ Ergebnis::Ergebnis(QObject* parent, QLabel* label, Datenbank* DB)
     const Abschnitte abschnitte { kopf, { &screening, &schwelle, &diskrimination, &identifikation }, &diskrimination,
         perzentile, rahmen, mitPerzentilen };
 
-    personencode = db->Patientendaten(0).value(QStringLiteral("Personencode"));
     pdf = pdfMalen(abschnitte, dokumentTitel, befund);
     m_bild = bildZeichnen(abschnitte);
     if (label) {
