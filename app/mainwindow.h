@@ -67,6 +67,8 @@ protected:
     bool event(QEvent* event) override;
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    // Fits the report picture again whenever the result page's view changes its size.
+    bool eventFilter(QObject* objekt, QEvent* ereignis) override;
 
 private slots:
     // Test choice and sequencing.
@@ -199,8 +201,6 @@ private:
     QTimer* extendedTakt;
     // The evaluation, once the result page has shown that it is being calculated.
     QTimer* auswertungsTakt;
-    // Fits the report picture again whenever the result page's view changes its size.
-    QObject* berichtEinpasser = nullptr;
     // The start button's two looks, loaded once: an icon made anew at every change would leave another scaled
     // copy of its picture in Qt's pixmap cache each time it is painted, examination after examination.
     const QIcon startKnopf { QStringLiteral(":/png/Bilder/startknopp.png") };

@@ -9,57 +9,30 @@
 #include "rueckfrage.h"
 
 #include <QDesktopServices>
-#include <QDir>
 #include <QEvent>
 #include <QFileInfo>
-#include <QMessageBox>
-#include <QPushButton>
 #include <QStandardPaths>
 #include <QUrl>
-
-#include <functional>
-
-namespace
-{
-
-// Calls back whenever the watched widget changes its size.
-class Groessenwaechter : public QObject
-{
-public:
-    Groessenwaechter(QObject* parent, std::function<void()> aufruf)
-        : QObject(parent)
-        , aufruf(std::move(aufruf))
-    {
-    }
-
-protected:
-    bool eventFilter(QObject* objekt, QEvent* ereignis) override
-    {
-        if (ereignis->type() == QEvent::Resize)
-            aufruf();
-        return QObject::eventFilter(objekt, ereignis);
-    }
-
-private:
-    std::function<void()> aufruf;
-};
-
-} // namespace
 
 void MainWindow::SpeicherortZeigen()
 {
     const QString pfad = ergebnis ? ergebnis->pdfPfad() : QString();
-    ui->labelGespeichert->setText(pfad.isEmpty()
-            ? tr("Der Bericht ist nicht gespeichert.")
-            : tr("Gespeichert unter: %1").arg(rueckfrage::umbrechbar(QDir::toNativeSeparators(pfad))));
+    ui->labelGespeichert->setText(pfad.isEmpty() ? tr("Der Bericht ist nicht gespeichert.")
+                                                 : tr("Gespeichert unter: %1").arg(rueckfrage::umbrechbar(pfad)));
     ui->labelGespeichert->setVisible(ergebnis != nullptr);
     ui->toolButtonOrdnerOeffnen->setVisible(ergebnis && !pfad.isEmpty());
     ui->toolButtonAndererOrdner->setVisible(ergebnis && pfad.isEmpty());
-    if (ergebnis && !berichtEinpasser) {
-        berichtEinpasser = new Groessenwaechter(this, [this] { BerichtEinpassen(); });
-        ui->scrollArea->viewport()->installEventFilter(berichtEinpasser);
-    }
+    // Installed again, a filter is still called once.
+    if (ergebnis)
+        ui->scrollArea->viewport()->installEventFilter(this);
     BerichtEinpassen();
+}
+
+bool MainWindow::eventFilter(QObject* objekt, QEvent* ereignis)
+{
+    if (ereignis->type() == QEvent::Resize && objekt == ui->scrollArea->viewport())
+        BerichtEinpassen();
+    return QMainWindow::eventFilter(objekt, ereignis);
 }
 
 void MainWindow::BerichtEinpassen()
@@ -100,12 +73,6 @@ bool MainWindow::BerichtDarfWeg()
 {
     if (!ergebnis || !ergebnis->pdfPfad().isEmpty())
         return true;
-    QMessageBox box;
-    box.setText(tr("Der Bericht ist nicht gespeichert. Ohne PDF schließen?"));
-    // The safe answer first, as in the abort question.
-    box.addButton(tr("Zurück"), QMessageBox::ActionRole);
-    QPushButton* schliessen = box.addButton(tr("Ohne PDF schließen"), QMessageBox::ActionRole);
-    rueckfrage::fingergerecht(box);
-    box.exec();
-    return box.clickedButton() == schliessen;
+    return rueckfrage::frage(tr("Der Bericht ist nicht gespeichert. Ohne PDF schließen?"), QString(), tr("Zurück"),
+        tr("Ohne PDF schließen"));
 }

@@ -3,11 +3,10 @@
 #include "rueckfrage.h"
 
 #include <QApplication>
-#include <QMessageBox>
 #include <QPointer>
-#include <QPushButton>
 #include <QTimer>
 #include <QVariant>
+#include <QWidget>
 
 namespace
 {
@@ -57,15 +56,10 @@ void ablaufTakt(QTimer* takt)
 bool abbruchBestaetigt(const char* kontext)
 {
     const QList<QPointer<QTimer>> angehalten = anhalten();
-    QMessageBox box;
-    box.setText(QCoreApplication::translate(kontext, "Wirklich abbrechen?"));
-    box.setInformativeText(QCoreApplication::translate(kontext, "Alle Ergebnisse werden verworfen"));
-    box.addButton(QCoreApplication::translate(kontext, "Weiter Testen"), QMessageBox::ActionRole);
-    QPushButton* abbrechen
-        = box.addButton(QCoreApplication::translate(kontext, "Test abbrechen"), QMessageBox::ActionRole);
-    rueckfrage::fingergerecht(box);
-    box.exec();
-    if (box.clickedButton() == abbrechen)
+    if (rueckfrage::frage(QCoreApplication::translate(kontext, "Wirklich abbrechen?"),
+            QCoreApplication::translate(kontext, "Alle Ergebnisse werden verworfen"),
+            QCoreApplication::translate(kontext, "Weiter Testen"),
+            QCoreApplication::translate(kontext, "Test abbrechen")))
         return true;
     for (QTimer* takt : angehalten) {
         if (takt)

@@ -89,6 +89,16 @@ QVector<Platz> anordnen(const Abschnitte& a, bool aufPapier)
     return plaetze;
 }
 
+// The room the placed sections take: the right edge of the widest, the bottom of the lowest. Every sheet starts at
+// 0, so on paper this is the room of the fullest sheet.
+QSizeF umfang(const QVector<Platz>& plaetze)
+{
+    QSizeF groesse;
+    for (const Platz& p : plaetze)
+        groesse = groesse.expandedTo(QSizeF(p.rechteck.right(), p.rechteck.bottom()));
+    return groesse;
+}
+
 // Paints the PDF into memory, with the results attached; empty when painting fails.
 QByteArray pdfMalen(const Abschnitte& abschnitte, const QString& titel, const QJsonObject& befund)
 {
@@ -108,22 +118,15 @@ QByteArray pdfMalen(const Abschnitte& abschnitte, const QString& titel, const QJ
 
     // Scaled down as a whole when a sheet would reach into the margins; the page breaks stay where they were.
     const QVector<Platz> plaetze = anordnen(abschnitte, true);
-    QSizeF umfang;
-    QMap<int, double> unten;
-    for (const Platz& p : plaetze) {
-        umfang.setWidth(qMax(umfang.width(), p.rechteck.right()));
-        unten[p.blatt] = qMax(unten.value(p.blatt), p.rechteck.bottom());
-    }
-    for (double u : unten)
-        umfang.setHeight(qMax(umfang.height(), u));
+    const QSizeF groesse = umfang(plaetze);
     // The margin is kept by hand: at 2 dots per inch the page layout would round it to nothing.
     const double rand = randMm / 25.4 * writer.resolution();
     const QSizeF flaeche
         = writer.pageLayout().fullRect(QPageLayout::Inch).size() * writer.resolution() - QSizeF(2 * rand, 2 * rand);
     double massstab = 1 / Ergebnis::Skalierung;
-    if (!umfang.isEmpty())
-        massstab *= qMin(
-            1.0, qMin(flaeche.width() / (umfang.width() * massstab), flaeche.height() / (umfang.height() * massstab)));
+    if (!groesse.isEmpty())
+        massstab *= qMin(1.0,
+            qMin(flaeche.width() / (groesse.width() * massstab), flaeche.height() / (groesse.height() * massstab)));
 
     QPainter painter;
     if (!painter.begin(&writer)) {
@@ -181,10 +184,7 @@ QString dateistamm(const QString& personencode)
 QPixmap bildZeichnen(const Abschnitte& abschnitte)
 {
     const QVector<Platz> plaetze = anordnen(abschnitte, false);
-    double unten = 0;
-    for (const Platz& p : plaetze)
-        unten = qMax(unten, p.rechteck.bottom());
-    QPixmap bild(abschnitte.kopf.defaultSize().width(), static_cast<int>(unten));
+    QPixmap bild(abschnitte.kopf.defaultSize().width(), static_cast<int>(umfang(plaetze).height()));
     if (bild.isNull())
         return bild;
     bild.fill(Qt::white);
@@ -223,7 +223,6 @@ Ergebnis::Ergebnis(QObject* parent, QLabel* label, Datenbank* DB)
     const Abschnitte abschnitte { kopf, { &screening, &schwelle, &diskrimination, &identifikation }, &diskrimination,
         perzentile, rahmen, mitPerzentilen };
 
-    personencode = db->Patientendaten(0).value(QStringLiteral("Personencode"));
     pdf = pdfMalen(abschnitte, dokumentTitel, befund);
     m_bild = bildZeichnen(abschnitte);
     if (label) {
@@ -280,8 +279,8 @@ void Ergebnis::PdfAblegen(QString ordner)
 {
     while (!PdfSpeichern(ordner)) {
         QMessageBox box;
-        box.setText(tr("Der Bericht konnte nicht als PDF gespeichert werden:\n%1")
-                        .arg(rueckfrage::umbrechbar(QDir::toNativeSeparators(versuchterPfad))));
+        box.setText(
+            tr("Der Bericht konnte nicht als PDF gespeichert werden:\n%1").arg(rueckfrage::umbrechbar(versuchterPfad)));
         box.addButton(QMessageBox::Ok);
         QPushButton* anderer = box.addButton(tr("Anderen Ordner wählen…"), QMessageBox::ActionRole);
         rueckfrage::fingergerecht(box);

@@ -115,7 +115,7 @@ private:
     void BefundEintragen(const QMap<QString, QString>& patient, const QMap<QString, QString>& untersucher,
         const TestErgebnisse& ergebnisse, const QDomDocument& kopf, const QString& urteil);
 
-    QString personencode;
+    QString personencode; // of the patient, read with the header; names the PDF
     QByteArray pdf;
     QString m_pdfPfad;
     QString versuchterPfad; // of the last failed save, for the message

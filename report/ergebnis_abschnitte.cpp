@@ -3,6 +3,8 @@
 
 #include <QRegularExpression>
 
+#include <functional>
+
 namespace
 {
 
@@ -48,19 +50,27 @@ void punktzellenSammeln(const QDomElement& element, const QString& buchstaben, Q
         punktzellenSammeln(kind, buchstaben, ids);
 }
 
-// A side that was not tested shows "–" in its point cells, as the header does, not a row of zeros that reads as
-// a failed test.
-void ungetesteteSeiten(QDomDocument& doc, TestArt art, const QVector<TestErgebnis>& testgebnisse)
+// Goes through the runs of kind `art`: `stiftEintragen` marks the answer to each pen on its side, a right answer
+// scores its point cell. A side that was not tested shows "–" in its point cells, as the header does, not a row of
+// zeros that reads as a failed test.
+void antwortenEintragen(QDomDocument& doc, TestArt art, const QVector<TestErgebnis>& testgebnisse,
+    const std::function<void(const Seite&, const TestErgebnisStift&)>& stiftEintragen)
 {
-    QString buchstaben = QStringLiteral("LRB");
+    QString ungetestet = QStringLiteral("LRB");
     for (const TestErgebnis& ergebnis : testgebnisse) {
         Seite seite;
-        if (ergebnis.testArt == art && seiteVon(ergebnis.nase, &seite))
-            buchstaben.remove(seite.buchstabe);
+        if (ergebnis.testArt != art || !seiteVon(ergebnis.nase, &seite))
+            continue;
+        ungetestet.remove(seite.buchstabe);
+        for (const TestErgebnisStift& stift : ergebnis.Stifte) {
+            stiftEintragen(seite, stift);
+            if (stift.auswahl == stift.richtig)
+                punktSetzen(doc, seite, stift.StiftNr);
+        }
     }
     QStringList ids;
-    if (!buchstaben.isEmpty())
-        punktzellenSammeln(doc.documentElement(), buchstaben, ids);
+    if (!ungetestet.isEmpty())
+        punktzellenSammeln(doc.documentElement(), ungetestet, ids);
     for (const QString& id : qAsConst(ids))
         Ergebnis::TextSetzen(doc, id, QStringLiteral("–"));
 }
@@ -74,27 +84,19 @@ int Ergebnis::StifteEintragen(
     if (!VorlageLaden(vorlage, &doc))
         return 0;
     MarkerAus(doc);
-    for (const TestErgebnis& ergebnis : testgebnisse) {
-        Seite seite;
-        if (ergebnis.testArt != art || !seiteVon(ergebnis.nase, &seite))
-            continue;
-        for (const TestErgebnisStift& stift : ergebnis.Stifte) {
-            const QString nr = QString::number(stift.StiftNr);
-            int k = 1;
-            for (const QString& name : stift.Namen) {
-                const QString id = QStringLiteral("Stift") + nr + QLatin1Char('.') + QString::number(k);
-                TextSetzen(doc, id, name);
-                if (k == stift.richtig)
-                    FarbeSetzen(doc, id, QStringLiteral("00FF00"), false);
-                if (k == stift.auswahl)
-                    FarbeSetzen(doc, seite.buchstabe + id, seite.farbe, false);
-                ++k;
-            }
-            if (stift.auswahl == stift.richtig)
-                punktSetzen(doc, seite, stift.StiftNr);
+    antwortenEintragen(doc, art, testgebnisse, [&doc](const Seite& seite, const TestErgebnisStift& stift) {
+        const QString nr = QString::number(stift.StiftNr);
+        int k = 1;
+        for (const QString& name : stift.Namen) {
+            const QString id = QStringLiteral("Stift") + nr + QLatin1Char('.') + QString::number(k);
+            TextSetzen(doc, id, name);
+            if (k == stift.richtig)
+                FarbeSetzen(doc, id, QStringLiteral("00FF00"), false);
+            if (k == stift.auswahl)
+                FarbeSetzen(doc, seite.buchstabe + id, seite.farbe, false);
+            ++k;
         }
-    }
-    ungetesteteSeiten(doc, art, testgebnisse);
+    });
     anhaengen(doc, svgdaten);
     return 1;
 }
@@ -116,19 +118,12 @@ int Ergebnis::ErgebnisEintragenDiskrimination(QByteArray* svgdaten, QVector<Test
     if (!VorlageLaden(QStringLiteral("Diskriminationstest"), &doc))
         return 0;
     MarkerAus(doc);
-    for (const TestErgebnis& ergebnis : qAsConst(testgebnisse)) {
-        Seite seite;
-        if (ergebnis.testArt != Diskriminationstest || !seiteVon(ergebnis.nase, &seite))
-            continue;
-        for (const TestErgebnisStift& stift : ergebnis.Stifte) {
+    antwortenEintragen(
+        doc, Diskriminationstest, testgebnisse, [&doc](const Seite& seite, const TestErgebnisStift& stift) {
             // The record counts the picked cap from 0; the template's pen positions from 1.
             FarbeSetzen(doc, seite.buchstabe + QStringLiteral("Stift%1.%2").arg(stift.StiftNr).arg(stift.auswahl + 1),
                 seite.farbe, false);
-            if (stift.auswahl == stift.richtig)
-                punktSetzen(doc, seite, stift.StiftNr);
-        }
-    }
-    ungetesteteSeiten(doc, Diskriminationstest, testgebnisse);
+        });
     anhaengen(doc, svgdaten);
     return 1;
 }

@@ -57,6 +57,7 @@ QString zeitMitVersatz(const QDateTime& zeit)
 int Ergebnis::ErgebnisEintragenKopf(QByteArray* svgdaten)
 {
     const QMap<QString, QString> patient = db->Patientendaten(0);
+    personencode = patient.value(QStringLiteral("Personencode"));
     const QMap<QString, QString> untersucher = db->Untersucherdaten(0);
     const TestErgebnisse ergebnisse = db->TestErgebnisDaten(0);
     const QVector<TestErgebnis>& liste = ergebnisse.testergebnis;
@@ -111,7 +112,7 @@ int Ergebnis::ErgebnisEintragenKopf(QByteArray* svgdaten)
                                .arg(ergebnisse.normwertSumme, 0, 'g', 6);
     TextSetzen(doc, QStringLiteral("Ergebnis"), urteil);
     BefundEintragen(patient, untersucher, ergebnisse, doc, urteil);
-    const QString code = patient.value(QStringLiteral("Personencode")).simplified();
+    const QString code = personencode.simplified();
     dokumentTitel = TextVon(doc, QStringLiteral("Titel")) + (code.isEmpty() ? QString() : QStringLiteral(" – ") + code);
     SvgSeite::FelderEinpassen(doc);
     svgdaten->append(doc.toByteArray(1));

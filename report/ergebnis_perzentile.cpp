@@ -165,9 +165,9 @@ QByteArray Ergebnis::PerzentilenSvg(const PerzentilDaten& daten)
 
         // The patient's point in the band of the patient's age. Its label stands beside it on the side away from the
         // score labels where there is room, and above the age labels.
-        const int altersband = Altersband(daten);
-        if (altersband >= 0) {
-            const QPointF punkt(5 + altersband * 100.0 / spalten, hoehe(daten.ergebnis));
+        const int patientenband = Altersband(daten);
+        if (patientenband >= 0) {
+            const QPointF punkt(5 + patientenband * 100.0 / spalten, hoehe(daten.ergebnis));
             p.setPen(QPen(Qt::darkRed, 3));
             p.drawPoint(punkt);
             const QString text = tr("Ergebnis");

@@ -1,7 +1,8 @@
 #!/bin/sh
 # Regenerates the pictures of the `bilder` resource set, resources/bilder.qrc,
-# resources/bilder/LICENSES.md and the application symbol in paket/. Needs qtbase5-dev, libqt5svg5-dev, fonts-noto-core and
-# fonts-noto-color-emoji. Pass a folder to also get contact sheets for a visual check:
+# resources/bilder/LICENSES.md and the application symbol in paket/. Needs qtbase5-dev,
+# libqt5svg5-dev, fonts-noto-core and fonts-noto-color-emoji. Pass a folder to also get
+# contact sheets for a visual check:
 #   tools/make_artwork.sh [preview-folder]
 set -eu
 

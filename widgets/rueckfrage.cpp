@@ -4,10 +4,12 @@
 #include <QAbstractItemView>
 #include <QCoreApplication>
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLayout>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace rueckfrage
 {
@@ -45,9 +47,9 @@ QString umbrechbar(const QString& pfad)
     const QChar bruchstelle(0x200B); // zero width space
     QString text;
     int seitBruch = 0;
-    for (const QChar zeichen : pfad) {
+    for (const QChar zeichen : QDir::toNativeSeparators(pfad)) {
         text += zeichen;
-        if (zeichen == QLatin1Char('/') || ++seitBruch >= 40) {
+        if (zeichen == QDir::separator() || ++seitBruch >= 40) {
             text += bruchstelle;
             seitBruch = 0;
         }
@@ -62,6 +64,19 @@ void hinweis(const QString& text)
     box.setStandardButtons(QMessageBox::Ok);
     fingergerecht(box);
     box.exec();
+}
+
+bool frage(const QString& text, const QString& erlaeuterung, const QString& zurueck, const QString& handlung)
+{
+    QMessageBox box;
+    box.setText(text);
+    if (!erlaeuterung.isEmpty())
+        box.setInformativeText(erlaeuterung);
+    box.addButton(zurueck, QMessageBox::ActionRole);
+    const QAbstractButton* ja = box.addButton(handlung, QMessageBox::ActionRole);
+    fingergerecht(box);
+    box.exec();
+    return box.clickedButton() == ja;
 }
 
 QString ordnerWaehlen(const QString& start)

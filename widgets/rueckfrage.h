@@ -4,8 +4,9 @@
 
 class QMessageBox;
 
-// Message boxes that the examiner answers by finger beside the patient. They stay
-// ordinary QMessageBoxes with their texts, buttons and roles; only their size changes.
+// Dialogs that the examiner answers by finger beside the patient. They stay ordinary
+// QMessageBoxes and Qt's own folder dialog with their texts, buttons and roles; only
+// their size changes.
 namespace rueckfrage
 {
 
@@ -14,12 +15,17 @@ namespace rueckfrage
 // Call after the buttons were added.
 void fingergerecht(QMessageBox& box);
 
-// `pfad` for a word-wrapping label: it may break after every folder and every 40 characters of a long name,
-// where a path that cannot break would run out of its box or widen its page beyond the screen.
+// `pfad` with the platform's separators, for a word-wrapping label: it may break after every folder and every 40
+// characters of a long name, where a path that cannot break would run out of its box or widen its page beyond the
+// screen.
 QString umbrechbar(const QString& pfad);
 
 // Shows a modal message box without parent with `text` and its OK button.
 void hinweis(const QString& text);
+
+// Asks `text`, with `erlaeuterung` below it unless empty, and offers the safe answer `zurueck` first and `handlung`
+// after it, both of the action role. True only when `handlung` was clicked.
+bool frage(const QString& text, const QString& erlaeuterung, const QString& zurueck, const QString& handlung);
 
 // Lets the examiner choose a folder, starting in `start`; empty when the choice was cancelled. The dialog is
 // Qt's own, not the desktop's, so that it too is sized for a finger.

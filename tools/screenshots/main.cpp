@@ -18,9 +18,9 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QCommandLineParser>
-#include <QLabel>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QProgressBar>
