@@ -282,7 +282,9 @@ void Ergebnis::PdfAblegen(QString ordner)
         box.setText(
             tr("Der Bericht konnte nicht als PDF gespeichert werden:\n%1").arg(rueckfrage::umbrechbar(versuchterPfad)));
         box.addButton(QMessageBox::Ok);
-        QPushButton* anderer = box.addButton(tr("Anderen Ordner wählen…"), QMessageBox::ActionRole);
+        // A PDF that could not even be drawn is not helped by another folder.
+        QPushButton* anderer
+            = pdf.isEmpty() ? nullptr : box.addButton(tr("Anderen Ordner wählen…"), QMessageBox::ActionRole);
         rueckfrage::fingergerecht(box);
         box.exec();
         if (box.clickedButton() != anderer)
